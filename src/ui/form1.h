@@ -1,0 +1,120 @@
+#pragma once
+
+// Form1 is the whole program: a fixed layout of named controls (controls.cpp) whose
+// two lists List4 and TBOX hold the data while it runs. Start-up loads the two files
+// into them and applies the overview computed by the core; from then on every handler
+// is a short sequence of property changes on the controls, named like the controls
+// and their events (Command7_Click), and only "Speichern" writes the files back.
+// The window's height in twips is the mode: 6500 in the views, 7500 in edit mode.
+
+#include "core/overview.h"
+#include "ui/dialogs.h"
+
+#include <QDateTime>
+#include <QLocale>
+#include <QMainWindow>
+
+#include <functional>
+#include <memory>
+
+class QAction;
+class QCalendarWidget;
+class QCheckBox;
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QPushButton;
+class QRadioButton;
+class QTextBrowser;
+class QTextEdit;
+class QToolButton;
+
+namespace quirnel::ui {
+
+class ListBox;
+
+struct Services {
+    std::function<QDateTime()> now = [] { return QDateTime::currentDateTime(); };
+    QLocale locale = QLocale::system();
+    QString dataDir;              // empty: the current working directory
+    Dialogs *dialogs = nullptr;   // null: real message boxes
+};
+
+class Form1 : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    explicit Form1(Services services = {});
+    ~Form1() override;
+
+    static constexpr double viewHeight = 6500;
+    static constexpr double editHeight = 7500;
+    double windowHeight() const { return m_heightTwips; }
+
+    // Handlers, public so that tests can run the ones no control triggers directly.
+    void Command7_Click();
+
+protected:
+    void changeEvent(QEvent *event) override;
+
+private:
+    // window.cpp
+    void bindControls();
+    void buildMenus();
+    void connectHandlers();
+    void Form_Load();
+    void loadFile(const char *name, ListBox *list, bool *unreadable);
+    void berech();
+    void Form_Activate();
+    void setWindowHeight(double twips);
+    void setCalendarMonthDay(int month, int day);
+    QDate today() const;
+    QString dataPath(const char *name) const;
+    bool writeBothFiles();
+
+    Services m_services;
+    std::unique_ptr<Dialogs> m_ownDialogs;
+    Dialogs *m_dialogs = nullptr;
+    QWidget *m_client = nullptr;
+    double m_heightTwips = viewHeight;
+
+    // form-level state
+    int birthdayDeletionFlag = 0;
+    int appointmentDeletionFlag = 0;
+    int QuickFlag = 0;
+    bool birthdayFileUnreadable = false;
+    bool appointmentFileUnreadable = false;
+
+public:
+    // The controls, named as in the layout. Control arrays: Label17[0] and [1];
+    // Termine, Abbruch, JahrTx and O1 are the single members of theirs.
+    QLabel *Label1, *Label2, *Label3, *Label4, *Label5, *Label7, *Label8, *Label9, *Label10,
+        *Label11, *Label12, *Label13, *Label14, *Label15, *Label16, *Label18, *Label19, *Label20,
+        *Label21, *Label22, *Label23, *Label24;
+    QLabel *Label17[2];
+    QLabel *PV, *PR, *Image2;
+    QFrame *Shape1, *Shape2, *Shape3, *Shape4, *Line1, *Line6;
+    QFrame *Frame1, *Frame2, *Frame3, *Frame4, *Frame5, *Frame6, *JahrPnl, *VorschPnl;
+    QLineEdit *Text3, *Text4, *Text5, *Text6, *Text7, *Text10, *Text11, *Text12, *Text13,
+        *Text14, *Text15, *Text16, *Text17, *Text18, *JahrTx, *VT, *RT;
+    QTextEdit *Text1, *Text2, *Text8, *Text9;
+    QPushButton *Termine, *Abbruch, *Command1, *Command2, *Command3, *Command5, *Command6,
+        *Command7, *Command8, *Command9, *Command10, *Command11, *Command12, *Command13,
+        *Command14, *Command15, *Command16, *Command18, *Info1, *WochBtn;
+    QPushButton *Jan, *Feb, *Mrz, *Apr, *Mai, *Jun, *Jul, *Aug, *Sep, *Okt, *Nov, *Dez;
+    QToolButton *Command17, *Command4;
+    ListBox *List1, *List2, *List3, *List4, *List5, *List6, *List7, *List8, *List9, *List10,
+        *TBOX, *VLIST, *RLIST;
+    QCalendarWidget *Calendar1;
+    QCheckBox *check;
+    QRadioButton *O1, *O2, *O3;
+    QTextBrowser *RichTextBox1;
+
+    QMenu *Datei, *Tool, *h, *MnuFile;
+    QAction *TerminSpeichern, *GeburtstageSpeichern, *Import, *Beenden, *Eintragssuche,
+        *QuickInfoAus, *Info, *Hilfe, *neu, *edit, *loeschen, *suchen;
+};
+
+} // namespace quirnel::ui

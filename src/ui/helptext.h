@@ -1,0 +1,10 @@
+#pragma once
+
+#include <QString>
+
+namespace quirnel::ui {
+
+// The program description shown on the help page, as rich text.
+QString helpText();
+
+} // namespace quirnel::ui

@@ -1,0 +1,232 @@
+#include "ui/layout.h"
+
+#include "ui/sortedlist.h"
+
+#include <QCalendarWidget>
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTextBrowser>
+#include <QTextEdit>
+#include <QToolButton>
+
+#include <cmath>
+
+namespace quirnel::ui::twips {
+
+namespace {
+constexpr auto property = "twips";
+
+void apply(QWidget *widget, const QRectF &r)
+{
+    widget->setProperty(property, r);
+    widget->setGeometry(toPixels(r.left()), toPixels(r.top()), toPixels(r.width()),
+                        toPixels(r.height()));
+}
+} // namespace
+
+int toPixels(double twips)
+{
+    return static_cast<int>(std::lround(twips / perPixel));
+}
+
+QRectF of(const QWidget *widget)
+{
+    return widget->property(property).toRectF();
+}
+
+void place(QWidget *widget, double left, double top, double width, double height)
+{
+    apply(widget, QRectF(left, top, width, height));
+}
+
+void setLeft(QWidget *widget, double left)
+{
+    QRectF r = of(widget);
+    r.moveLeft(left);
+    apply(widget, r);
+}
+
+void setTop(QWidget *widget, double top)
+{
+    QRectF r = of(widget);
+    r.moveTop(top);
+    apply(widget, r);
+}
+
+void setWidth(QWidget *widget, double width)
+{
+    QRectF r = of(widget);
+    r.setWidth(width);
+    apply(widget, r);
+}
+
+void setHeight(QWidget *widget, double height)
+{
+    QRectF r = of(widget);
+    r.setHeight(height);
+    apply(widget, r);
+}
+
+} // namespace quirnel::ui::twips
+
+namespace quirnel::ui {
+
+QFont dialogFont(double points, bool bold)
+{
+    // Pixel sizes keep the boxes' proportions whatever dpi the screen reports.
+    QFont font(QStringLiteral("Liberation Sans"));
+    font.setPixelSize(static_cast<int>(std::lround(points * 96.0 / 72.0)));
+    font.setBold(bold);
+    return font;
+}
+
+namespace {
+
+bool behindEverything(Kind kind)
+{
+    return kind == Kind::Label || kind == Kind::Shape || kind == Kind::Rule;
+}
+
+QWidget *create(const ControlSpec &spec, QWidget *parent)
+{
+    const QString text = QString::fromUtf8(spec.text);
+    const bool centred = (spec.flags & Centred) != 0;
+    switch (spec.kind) {
+    case Kind::Label: {
+        auto *label = new QLabel(text, parent);
+        label->setTextFormat(Qt::PlainText);
+        label->setAlignment(centred ? Qt::AlignHCenter | Qt::AlignVCenter
+                                    : Qt::AlignLeft | Qt::AlignVCenter);
+        if (spec.flags & Bordered)
+            label->setFrameStyle(QFrame::Box | QFrame::Plain);
+        return label;
+    }
+    case Kind::Text: {
+        auto *edit = new QLineEdit(text, parent);
+        if (centred)
+            edit->setAlignment(Qt::AlignCenter);
+        edit->setReadOnly(spec.flags & ReadOnly);
+        edit->setFrame(!(spec.flags & Borderless));
+        return edit;
+    }
+    case Kind::Memo: {
+        auto *memo = new QTextEdit(parent);
+        memo->setAcceptRichText(false);
+        memo->setReadOnly(spec.flags & ReadOnly);
+        memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        memo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        if (centred)
+            memo->document()->setDefaultTextOption(QTextOption(Qt::AlignHCenter));
+        memo->setPlainText(text);
+        return memo;
+    }
+    case Kind::Button:
+        return new QPushButton(text, parent);
+    case Kind::PictureButton: {
+        auto *button = new QToolButton(parent);
+        button->setText(text);
+        button->setIcon(QIcon(QString::fromUtf8(spec.style.picture)));
+        button->setIconSize(QSize(28, 28));
+        button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+        return button;
+    }
+    case Kind::List:
+    case Kind::SortedList:
+        return new ListBox(spec.kind == Kind::SortedList, parent);
+    case Kind::Panel: {
+        auto *panel = new QFrame(parent);
+        panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
+        return panel;
+    }
+    case Kind::GroupFrame: {
+        auto *frame = new QFrame(parent);
+        frame->setFrameStyle(QFrame::Box | QFrame::Sunken);
+        return frame;
+    }
+    case Kind::Shape: {
+        auto *shape = new QFrame(parent);
+        shape->setFrameStyle(QFrame::Box | QFrame::Plain);
+        shape->setAttribute(Qt::WA_TransparentForMouseEvents);
+        return shape;
+    }
+    case Kind::Rule: {
+        auto *rule = new QFrame(parent);
+        rule->setFrameStyle(QFrame::HLine | QFrame::Plain);
+        rule->setAttribute(Qt::WA_TransparentForMouseEvents);
+        return rule;
+    }
+    case Kind::Image: {
+        auto *image = new QLabel(parent);
+        image->setPixmap(QPixmap(QString::fromUtf8(spec.style.picture)));
+        image->setScaledContents(true);
+        return image;
+    }
+    case Kind::Calendar: {
+        auto *calendar = new QCalendarWidget(parent);
+        calendar->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
+        calendar->setHorizontalHeaderFormat(QCalendarWidget::ShortDayNames);
+        calendar->setGridVisible(false);
+        return calendar;
+    }
+    case Kind::CheckBox:
+        return new QCheckBox(text, parent);
+    case Kind::Option:
+        return new QRadioButton(text, parent);
+    case Kind::RichText:
+        return new QTextBrowser(parent);
+    }
+    return nullptr;
+}
+
+void applyStyle(QWidget *widget, const ControlSpec &spec)
+{
+    const double points = spec.style.points > 0 ? spec.style.points : 8.0;
+    widget->setFont(dialogFont(points, (spec.flags & Bold) != 0));
+    QPalette palette = widget->palette();
+    if (spec.style.back != 0) {
+        for (auto role : {QPalette::Window, QPalette::Base, QPalette::Button})
+            palette.setColor(role, QColor::fromRgb(spec.style.back));
+        widget->setAutoFillBackground(true);
+    }
+    if (spec.style.fore != 0) {
+        for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+            palette.setColor(role, QColor::fromRgb(spec.style.fore));
+    }
+    if (spec.kind == Kind::Shape || spec.kind == Kind::Rule)
+        palette.setColor(QPalette::WindowText, spec.style.back != 0 ? QColor::fromRgb(spec.style.back)
+                                                                    : QColor(Qt::black));
+    widget->setPalette(palette);
+    if (spec.kind == Kind::Shape || spec.kind == Kind::Rule)
+        widget->setAutoFillBackground(false);
+}
+
+} // namespace
+
+QHash<QString, QWidget *> buildControls(QWidget *client)
+{
+    QHash<QString, QWidget *> byName;
+    QList<QWidget *> backmost;
+    for (const ControlSpec &spec : controlTable()) {
+        QWidget *parent = *spec.parent ? byName.value(QString::fromUtf8(spec.parent)) : client;
+        Q_ASSERT(parent);
+        QWidget *widget = create(spec, parent);
+        widget->setObjectName(QString::fromUtf8(spec.name));
+        widget->setToolTip(QString::fromUtf8(spec.tip));
+        applyStyle(widget, spec);
+        twips::place(widget, spec.pos.left, spec.pos.top, spec.pos.width, spec.pos.height);
+        widget->setEnabled(!(spec.flags & Disabled));
+        widget->setVisible(!(spec.flags & Hidden));
+        if (behindEverything(spec.kind))
+            backmost.append(widget);
+        byName.insert(widget->objectName(), widget);
+    }
+    // Lowering in reverse keeps the table's order among the labels themselves.
+    for (auto it = backmost.rbegin(); it != backmost.rend(); ++it)
+        (*it)->lower();
+    return byName;
+}
+
+} // namespace quirnel::ui

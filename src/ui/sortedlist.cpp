@@ -1,0 +1,92 @@
+#include "ui/sortedlist.h"
+
+#include "core/sorting.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+
+namespace quirnel::ui {
+
+ListBox::ListBox(bool sorted, QWidget *parent)
+    : QListWidget(parent)
+    , m_sorted(sorted)
+{
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setUniformItemSizes(true);
+}
+
+void ListBox::add(const QString &line)
+{
+    if (!m_sorted) {
+        addItem(line);
+        return;
+    }
+    // Binary search over the items: inserting stays logarithmic in comparisons.
+    int low = 0;
+    int high = count();
+    while (low < high) {
+        const int mid = (low + high) / 2;
+        if (sorting::lessNoCase(line, item(mid)->text()))
+            high = mid;
+        else
+            low = mid + 1;
+    }
+    insertItem(low, line);
+}
+
+void ListBox::setLines(const QStringList &lines)
+{
+    clear();
+    addItems(m_sorted ? sorting::sortedNoCase(lines) : lines);
+}
+
+QStringList ListBox::lines() const
+{
+    QStringList result;
+    result.reserve(count());
+    for (int i = 0; i < count(); ++i)
+        result.append(item(i)->text());
+    return result;
+}
+
+QString ListBox::line(int index) const
+{
+    const QListWidgetItem *entry = item(index);
+    return entry ? entry->text() : QString();
+}
+
+void ListBox::removeAt(int index)
+{
+    delete takeItem(index);
+}
+
+int ListBox::selectedIndex() const
+{
+    const QList<QListWidgetItem *> selected = selectedItems();
+    return selected.isEmpty() ? -1 : row(selected.first());
+}
+
+void ListBox::select(int index)
+{
+    setCurrentRow(index, QItemSelectionModel::ClearAndSelect);
+}
+
+void ListBox::mousePressEvent(QMouseEvent *event)
+{
+    if (event->button() == Qt::RightButton) {
+        emit rightPressed(event->globalPosition().toPoint());
+        event->accept();
+        return;
+    }
+    QListWidget::mousePressEvent(event);
+}
+
+void ListBox::keyPressEvent(QKeyEvent *event)
+{
+    const QString text = event->text();
+    if (text.size() == 1 && text.at(0).isPrint())
+        emit characterTyped(text.at(0));
+    QListWidget::keyPressEvent(event);
+}
+
+} // namespace quirnel::ui

@@ -1,0 +1,229 @@
+// Start-up, the window's mode height, activation and saving.
+
+#include "ui/form1.h"
+
+#include "core/datafile.h"
+#include "core/overview.h"
+#include "ui/layout.h"
+#include "ui/sortedlist.h"
+
+#include <QCalendarWidget>
+#include <QCheckBox>
+#include <QDir>
+#include <QEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTextEdit>
+#include <QToolButton>
+
+namespace quirnel::ui {
+
+namespace {
+// The window's frame and title take this much of its outer height.
+constexpr double nonClientTwips = 605;
+constexpr double clientWidthTwips = 7215;
+} // namespace
+
+QDate Form1::today() const
+{
+    return m_services.now().date();
+}
+
+QString Form1::dataPath(const char *name) const
+{
+    const QString dir = m_services.dataDir.isEmpty() ? QDir::currentPath() : m_services.dataDir;
+    return QDir(dir).filePath(QString::fromUtf8(name));
+}
+
+void Form1::setWindowHeight(double twips)
+{
+    m_heightTwips = twips;
+    m_client->setFixedSize(twips::toPixels(clientWidthTwips), twips::toPixels(twips - nonClientTwips));
+}
+
+void Form1::connectHandlers()
+{
+    connect(Command7, &QPushButton::clicked, this, &Form1::Command7_Click);
+}
+
+void Form1::Form_Load()
+{
+    birthdayDeletionFlag = 0;
+    appointmentDeletionFlag = 0;
+    loadFile(datafile::birthdayFileName, List4, &birthdayFileUnreadable);
+    loadFile(datafile::appointmentFileName, TBOX, &appointmentFileUnreadable);
+    berech();
+}
+
+void Form1::loadFile(const char *name, ListBox *list, bool *unreadable)
+{
+    const datafile::ReadResult result = datafile::read(dataPath(name));
+    *unreadable = result.status == datafile::ReadResult::Status::Unreadable;
+    if (*unreadable) {
+        m_dialogs->warn(this, QStringLiteral("Datei nicht lesbar"),
+                        QStringLiteral("Die Datei \"%1\" konnte nicht gelesen werden:\n%2\n\n"
+                                       "Die Liste bleibt leer, und die Datei wird nicht "
+                                       "überschrieben.")
+                            .arg(QString::fromUtf8(name), result.error));
+        return;
+    }
+    list->setLines(result.lines);
+}
+
+void Form1::berech()
+{
+    const overview::Result r = overview::compute(List4->lines(), TBOX->lines(), today(),
+                                                 overview::Names::from(m_services.locale));
+    Text6->setText(QString::number(r.birthdayCount));
+    Text7->setText(QString::number(r.birthdayCount));
+    Text15->setText(QString::number(r.appointmentCount));
+    Text16->setText(QString::number(r.appointmentCount));
+    Label3->show();
+    Label3->setText(r.label3);
+    Label7->setText(r.label7);
+    Label1->setText(r.label1);
+    Label2->setText(r.label2);
+
+    if (r.birthdaysToday > 0) {
+        Text8->setPlainText(r.text8);
+        Text9->setPlainText(r.text9);
+    }
+    List1->setLines(r.list1);
+    List1->setVisible(r.list1Visible);
+    Text1->setPlainText(r.text1);
+    Text1->setVisible(r.text1Visible);
+    Text2->setPlainText(r.text2);
+    Text2->setVisible(r.text2Visible);
+
+    List3->setLines(r.list3);
+    List2->setLines(r.list2);
+    List5->setLines(r.list5);
+
+    List6->setLines(r.list6);
+    VLIST->setLines(r.vlist);
+    RLIST->setLines(r.rlist);
+    VT->setText(r.vt);
+    RT->setText(r.rt);
+    VorschPnl->setVisible(r.stripVisible);
+    PV->setVisible(r.aheadIndicators);
+    VT->setVisible(r.aheadIndicators);
+    PR->setVisible(r.backIndicators);
+    RT->setVisible(r.backIndicators);
+
+    Label4->setText(r.label4);
+    Command12->setText(r.command12);
+    Text11->setText(r.text11);
+
+    List7->setLines(r.todaysAppointments);
+    List8->setLines(r.todaysAppointments);
+    if (r.appointmentPanelVisible) {
+        Frame3->show();
+        List7->show();
+    }
+    setWindowHeight(viewHeight);
+}
+
+void Form1::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        Form_Activate();
+    QMainWindow::changeEvent(event);
+}
+
+void Form1::Form_Activate()
+{
+    setCalendarMonthDay(today().month(), today().day());
+}
+
+void Form1::setCalendarMonthDay(int month, int day)
+{
+    // The year stays as the calendar has it; a day the month lacks is clamped.
+    const int year = Calendar1->selectedDate().year();
+    const int last = QDate(year, month, 1).daysInMonth();
+    Calendar1->setSelectedDate(QDate(year, month, std::min(day, last)));
+    Calendar1->setCurrentPage(year, month);
+}
+
+bool Form1::writeBothFiles()
+{
+    const struct {
+        const char *name;
+        ListBox *list;
+        bool unreadable;
+    } files[] = {{datafile::birthdayFileName, List4, birthdayFileUnreadable},
+                 {datafile::appointmentFileName, TBOX, appointmentFileUnreadable}};
+
+    QByteArray bytes[2];
+    for (int i = 0; i < 2; ++i) {
+        const QString name = QString::fromUtf8(files[i].name);
+        if (files[i].unreadable) {
+            m_dialogs->warn(this, QStringLiteral("Speichern nicht möglich"),
+                            QStringLiteral("Die Datei \"%1\" konnte beim Start nicht gelesen "
+                                           "werden. Damit ihr Inhalt nicht verloren geht, wird "
+                                           "nicht gespeichert.\n\nBitte das Programm neu starten, "
+                                           "sobald die Datei wieder lesbar ist.")
+                                .arg(name));
+            return false;
+        }
+        const QStringList lines = files[i].list->lines();
+        const datafile::Encoded encoded = datafile::encode(lines);
+        if (encoded.badEntry >= 0) {
+            m_dialogs->warn(this, QStringLiteral("Speichern nicht möglich"),
+                            QStringLiteral("Der Eintrag\n%1\nenthält ein Zeichen, das in der Datei "
+                                           "\"%2\" nicht gespeichert werden kann.\n\nBitte den "
+                                           "Eintrag ändern; es wurde nichts gespeichert.")
+                                .arg(lines.at(encoded.badEntry), name));
+            return false;
+        }
+        bytes[i] = encoded.bytes;
+    }
+    for (int i = 0; i < 2; ++i) {
+        if (const auto error = datafile::write(dataPath(files[i].name), bytes[i])) {
+            m_dialogs->warn(this, QStringLiteral("Speichern fehlgeschlagen"),
+                            QStringLiteral("Die Datei \"%1\" konnte nicht gespeichert werden:\n%2\n\n"
+                                           "Die Änderungen sind nicht gespeichert.")
+                                .arg(error->file, error->reason));
+            return false;
+        }
+    }
+    return true;
+}
+
+void Form1::Command7_Click()
+{
+    // Nothing of the edit state changes unless both files are written.
+    if (!writeBothFiles())
+        return;
+    birthdayDeletionFlag = 0;
+    appointmentDeletionFlag = 0;
+    Label10->show();
+    Label10->setText(QStringLiteral("%1  Nam.    %2  Term.").arg(List4->count()).arg(TBOX->count()));
+    QPalette palette = Label10->palette();
+    palette.setColor(QPalette::Window, QColor(0, 255, 0));
+    Label10->setPalette(palette);
+    Command8->setEnabled(true);
+    Text6->setText(QString::number(List4->count()));
+    Text15->setText(QString::number(TBOX->count()));
+    Text4->clear();
+    Text5->clear();
+    Text10->clear();
+    Text12->clear();
+    Text14->clear();
+    TBOX->setEnabled(true);
+    List4->setEnabled(true);
+    List9->clear();
+    List10->clear();
+    Command7->setEnabled(false);
+    Command8->setEnabled(true);
+    Command15->setEnabled(true);
+    O1->hide();
+    O2->hide();
+    O3->hide();
+    Label23->hide();
+    Line6->hide();
+    Label11->show();
+}
+
+} // namespace quirnel::ui
