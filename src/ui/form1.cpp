@@ -34,6 +34,8 @@ T *bind(const QHash<QString, QWidget *> &controls, const char *name)
 Form1::Form1(Services services)
     : m_services(std::move(services))
 {
+    // The pictures live in a static library, whose resources must be pulled in by name.
+    Q_INIT_RESOURCE(resources);
     if (m_services.dialogs) {
         m_dialogs = m_services.dialogs;
     } else {

@@ -2,6 +2,7 @@
 
 #include "ui/controls.h"
 
+#include <QFont>
 #include <QHash>
 #include <QRectF>
 #include <QString>

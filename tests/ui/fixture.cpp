@@ -1,0 +1,113 @@
+#include "fixture.h"
+
+#include <QAbstractButton>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTest>
+#include <QTextEdit>
+
+namespace quirnel::testing {
+
+bool FakeDialogs::ask(QWidget *, const QString &title, const QString &text)
+{
+    questions.append(title + QLatin1Char('|') + text);
+    if (answers.empty())
+        return true;
+    const bool answer = answers.front();
+    answers.pop_front();
+    return answer;
+}
+
+void FakeDialogs::warn(QWidget *, const QString &title, const QString &text)
+{
+    warnings.append(title + QLatin1Char('|') + text);
+}
+
+QString WindowTest::path(const char *name) const
+{
+    return dir.filePath(QString::fromUtf8(name));
+}
+
+void WindowTest::writeFile(const char *name, const QByteArray &bytes)
+{
+    QFile file(path(name));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    ASSERT_EQ(file.write(bytes), bytes.size());
+}
+
+QByteArray WindowTest::readFile(const char *name) const
+{
+    QFile file(path(name));
+    if (!file.open(QIODevice::ReadOnly))
+        return "<missing>";
+    return file.readAll();
+}
+
+ui::Form1 &WindowTest::start()
+{
+    ui::Services services;
+    services.now = [this] { return now; };
+    services.locale = locale;
+    services.dataDir = dir.path();
+    services.dialogs = &dialogs;
+    m_window = std::make_unique<ui::Form1>(services);
+    m_window->show();
+    return *m_window;
+}
+
+bool WindowTest::shown(const char *name) const
+{
+    const QWidget *widget = control(name);
+    return widget && widget->isVisibleTo(m_window.get());
+}
+
+bool WindowTest::enabled(const char *name) const
+{
+    const QWidget *widget = control(name);
+    return widget && widget->isEnabled();
+}
+
+QString WindowTest::text(const char *name) const
+{
+    QWidget *widget = control(name);
+    if (auto *label = qobject_cast<QLabel *>(widget))
+        return label->text();
+    if (auto *edit = qobject_cast<QLineEdit *>(widget))
+        return edit->text();
+    if (auto *memo = qobject_cast<QTextEdit *>(widget))
+        return memo->toPlainText();
+    if (auto *button = qobject_cast<QAbstractButton *>(widget))
+        return button->text();
+    ADD_FAILURE() << name << " has no text";
+    return {};
+}
+
+QString WindowTest::tip(const char *name) const
+{
+    const QWidget *widget = control(name);
+    return widget ? widget->toolTip() : QString();
+}
+
+QRectF WindowTest::twipsOf(const char *name) const
+{
+    const QWidget *widget = control(name);
+    return widget ? ui::twips::of(widget) : QRectF();
+}
+
+QStringList WindowTest::lines(const char *name) const
+{
+    const auto *list = control<ui::ListBox>(name);
+    return list ? list->lines() : QStringList();
+}
+
+void WindowTest::click(const char *name)
+{
+    auto *button = control<QAbstractButton>(name);
+    ASSERT_NE(button, nullptr);
+    ASSERT_TRUE(button->isVisibleTo(m_window.get())) << name << " is hidden";
+    ASSERT_TRUE(button->isEnabled()) << name << " is disabled";
+    QTest::mouseClick(button, Qt::LeftButton);
+}
+
+} // namespace quirnel::testing

@@ -1,0 +1,69 @@
+#pragma once
+
+#include "ui/dialogs.h"
+#include "ui/form1.h"
+#include "ui/layout.h"
+#include "ui/sortedlist.h"
+
+#include <QByteArray>
+#include <QDateTime>
+#include <QTemporaryDir>
+#include <QWidget>
+
+#include <gtest/gtest.h>
+
+#include <deque>
+#include <memory>
+
+namespace quirnel::testing {
+
+// Answers questions from a queue (Yes when empty) and records everything asked.
+class FakeDialogs final : public ui::Dialogs
+{
+public:
+    bool ask(QWidget *parent, const QString &title, const QString &text) override;
+    void warn(QWidget *parent, const QString &title, const QString &text) override;
+
+    std::deque<bool> answers;
+    QStringList questions; // "title|text"
+    QStringList warnings;  // "title|text"
+};
+
+// A fresh window in its own temporary folder at a fixed date and time, with a
+// German locale, whatever the machine's settings and the day the tests run.
+class WindowTest : public ::testing::Test
+{
+protected:
+    void writeFile(const char *name, const QByteArray &bytes);
+    QByteArray readFile(const char *name) const;
+    QString path(const char *name) const;
+    ui::Form1 &start();
+    ui::Form1 &window() { return *m_window; }
+
+    template<typename T = QWidget>
+    T *control(const char *name) const
+    {
+        T *widget = m_window->findChild<T *>(QString::fromUtf8(name));
+        if (!widget)
+            ADD_FAILURE() << "no control " << name;
+        return widget;
+    }
+    // Shown as the user would see it once the window is (containers included).
+    bool shown(const char *name) const;
+    bool enabled(const char *name) const;
+    QString text(const char *name) const; // caption or text of any kind of control
+    QString tip(const char *name) const;
+    QRectF twipsOf(const char *name) const;
+    QStringList lines(const char *name) const;
+    void click(const char *name);
+
+    QTemporaryDir dir;
+    FakeDialogs dialogs;
+    QDateTime now{QDate(2026, 12, 5), QTime(10, 0)};
+    QLocale locale{QLocale::German, QLocale::Germany};
+
+private:
+    std::unique_ptr<ui::Form1> m_window;
+};
+
+} // namespace quirnel::testing
