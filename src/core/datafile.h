@@ -34,8 +34,8 @@ struct Encoded {
 Encoded encode(const QStringList &lines);
 
 struct SaveError {
-    QString file;
-    QString reason;
+    QString file;   // the file's name, without its folder
+    QString reason; // errorString() of the failed step
 };
 // Writes the bytes atomically: a temporary file in the same folder, renamed over
 // the old file only when every byte is written. The old file stays intact on failure.

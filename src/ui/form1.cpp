@@ -16,6 +16,13 @@
 #include <QTextEdit>
 #include <QToolButton>
 
+// The pictures live in a static library, whose resources must be pulled in by name,
+// outside any namespace.
+static void initResources()
+{
+    Q_INIT_RESOURCE(resources);
+}
+
 namespace quirnel::ui {
 
 namespace {
@@ -34,8 +41,7 @@ T *bind(const QHash<QString, QWidget *> &controls, const char *name)
 Form1::Form1(Services services)
     : m_services(std::move(services))
 {
-    // The pictures live in a static library, whose resources must be pulled in by name.
-    Q_INIT_RESOURCE(resources);
+    initResources();
     if (m_services.dialogs) {
         m_dialogs = m_services.dialogs;
     } else {
