@@ -54,7 +54,20 @@ public:
     double windowHeight() const { return m_heightTwips; }
 
     // Handlers, public so that tests can run the ones no control triggers directly.
+    // window.cpp
     void Command7_Click();
+    // views.cpp
+    void Geburtstag();
+    void Abbruch_Click();
+    void Termine_Click();
+    void Command10_Click();
+    void MON_SELECT(const QString &Mon, const QString &Mnt);
+    void Info1_Click();
+    void Command12_Click();
+    void Command9_Click();
+    void Command1_Click();
+    void WochBtn_Click();
+    void Command16_Click();
 
 protected:
     void changeEvent(QEvent *event) override;
@@ -72,6 +85,9 @@ private:
     void setCalendarMonthDay(int month, int day);
     QDate today() const;
     QString dataPath(const char *name) const;
+    int calendarYear() const;
+    // views.cpp
+    void connectViews();
     bool writeBothFiles();
 
     Services m_services;

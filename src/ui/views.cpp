@@ -1,1 +1,254 @@
+// The views: which controls show, where the birthday boxes stand, and the appointment
+// selections in the result panel. The views never change List4 or TBOX.
+
 #include "ui/form1.h"
+
+#include "core/appointments.h"
+#include "ui/layout.h"
+#include "ui/sortedlist.h"
+
+#include <QCalendarWidget>
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QToolButton>
+
+namespace quirnel::ui {
+
+namespace {
+
+void setColours(ListBox *list, QRgb back, QRgb fore)
+{
+    QPalette palette = list->palette();
+    palette.setColor(QPalette::Base, QColor::fromRgb(back));
+    palette.setColor(QPalette::Text, QColor::fromRgb(fore));
+    list->setPalette(palette);
+}
+
+constexpr QRgb panelGrey = 0xFFC0C0C0;
+constexpr QRgb weekGrey = 0xFF808080;
+constexpr QRgb todayGrey = 0xFFE0E0E0;
+constexpr QRgb black = 0xFF000000;
+constexpr QRgb white = 0xFFFFFFFF;
+
+} // namespace
+
+void Form1::connectViews()
+{
+    connect(Abbruch, &QPushButton::clicked, this, &Form1::Abbruch_Click);
+    connect(Termine, &QPushButton::clicked, this, &Form1::Termine_Click);
+    connect(Command10, &QPushButton::clicked, this, &Form1::Command10_Click);
+    connect(Info1, &QPushButton::clicked, this, &Form1::Info1_Click);
+    connect(Command12, &QPushButton::clicked, this, &Form1::Command12_Click);
+    connect(Command9, &QPushButton::clicked, this, &Form1::Command9_Click);
+    connect(Command1, &QPushButton::clicked, this, &Form1::Command1_Click);
+    connect(WochBtn, &QPushButton::clicked, this, &Form1::WochBtn_Click);
+    connect(Command16, &QPushButton::clicked, this, &Form1::Command16_Click);
+
+    static const char *const germanMonths[] = {"Januar", "Februar", "März", "April",
+                                               "Mai", "Juni", "Juli", "August",
+                                               "September", "Oktober", "November", "Dezember"};
+    QPushButton *const buttons[] = {Jan, Feb, Mrz, Apr, Mai, Jun, Jul, Aug, Sep, Okt, Nov, Dez};
+    for (int i = 0; i < 12; ++i) {
+        const QString mon = QStringLiteral("%1").arg(i + 1, 2, 10, QLatin1Char('0'));
+        const QString mnt = QString::fromUtf8(germanMonths[i]);
+        connect(buttons[i], &QPushButton::clicked, this, [this, mon, mnt] { MON_SELECT(mon, mnt); });
+    }
+}
+
+int Form1::calendarYear() const
+{
+    return Calendar1->yearShown();
+}
+
+void Form1::Geburtstag()
+{
+    JahrPnl->hide();
+    Text11->hide();
+    Text13->hide();
+    TBOX->hide();
+    Termine->show();
+    check->setChecked(false);
+    Frame3->hide();
+    Frame6->hide();
+    Label17[1]->hide();
+    Calendar1->hide();
+    Text3->clear();
+    List4->show();
+    Command5->setEnabled(false);
+    Command14->setEnabled(true);
+    TBOX->hide();
+    twips::place(List2, 360, 2817, 3135, 836);
+    twips::setLeft(Label4, 375);
+    twips::setTop(Label4, 2465);
+    twips::setWidth(Label4, 3105);
+    Label4->show();
+    List2->show();
+    twips::place(List5, 3720, 2817, 3135, 836);
+    twips::setLeft(Label15, 3720);
+    twips::setTop(Label15, 2465);
+    twips::setWidth(Label15, 3135);
+    List5->show();
+    twips::place(List3, 360, 4109, 3135, 836);
+    twips::setTop(Label7, 3756);
+    twips::setWidth(Label7, 3135);
+}
+
+void Form1::Abbruch_Click()
+{
+    Geburtstag();
+}
+
+void Form1::Termine_Click()
+{
+    JahrPnl->hide();
+    Calendar1->show();
+    Text13->show();
+    Frame6->hide();
+    List4->hide();
+    Text11->hide();
+    Calendar1->setToolTip(QuickFlag == 0 ? QStringLiteral("Tag selektieren") : QString());
+    List7->hide();
+    Label17[1]->setText(QStringLiteral("Gesamt-Termin-Liste"));
+    Abbruch->show();
+    TBOX->show();
+    Frame3->hide();
+    Command9->show();
+    Command10->show();
+    Label17[1]->show();
+    Label13->hide();
+    Label12->hide();
+    Text6->hide();
+    Text7->hide();
+}
+
+void Form1::Command10_Click()
+{
+    List4->hide();
+    JahrPnl->show();
+    Text11->hide();
+    Text13->hide();
+    Calendar1->show();
+    setCalendarMonthDay(today().month(), today().day());
+    Frame6->hide();
+    Frame3->show();
+    List7->show();
+    Command1->hide();
+    setColours(List7, panelGrey, black);
+    Label17[0]->show();
+    Frame6->hide();
+    const QDate first(today().year(), today().month(), 1);
+    Label17[0]->setText(QStringLiteral("Termine im ") + m_services.locale.toString(first, QStringLiteral("MMMM")));
+    List7->clear();
+    const QStringList found = appointments::ofMonth(TBOX->lines(), today().month(), calendarYear());
+    if (!found.isEmpty()) {
+        Frame3->show();
+        List7->show();
+    }
+    List7->setLines(found);
+}
+
+void Form1::MON_SELECT(const QString &Mon, const QString &Mnt)
+{
+    Label17[0]->setText(QStringLiteral("Termine im ") + Mnt);
+    List7->clear();
+    const QStringList found = appointments::ofMonth(TBOX->lines(), Mon.toInt(), calendarYear());
+    if (!found.isEmpty())
+        Frame3->show();
+    List7->setLines(found);
+}
+
+void Form1::Info1_Click()
+{
+    Geburtstag();
+    Frame3->hide();
+    Label17[1]->hide();
+    List4->hide();
+    JahrPnl->hide();
+    Text11->hide();
+    Command5->setEnabled(false);
+    Command14->setEnabled(true);
+    TBOX->hide();
+    twips::place(List2, 360, 2820, 6500, 2164);
+    twips::setLeft(Label4, 360);
+    twips::setTop(Label4, 2460);
+    twips::setWidth(Label4, 6500);
+}
+
+void Form1::Command12_Click()
+{
+    JahrPnl->hide();
+    Text11->show();
+    Text13->hide();
+    Calendar1->show();
+    setCalendarMonthDay(today().month(), today().day());
+    Frame6->hide();
+    Frame3->show();
+    List7->show();
+    setColours(List7, weekGrey, white);
+    Command1->hide();
+    Label17[0]->show();
+    Label17[0]->setText(QStringLiteral("Termine in dieser Woche"));
+    List7->clear();
+    Frame6->hide();
+    const QStringList found = appointments::ofWeek(TBOX->lines(), today());
+    if (!found.isEmpty()) {
+        Frame3->show();
+        List7->show();
+    }
+    List7->setLines(found);
+}
+
+void Form1::Command9_Click()
+{
+    JahrPnl->hide();
+    Text11->hide();
+    Text13->hide();
+    Calendar1->hide();
+    Command1->hide();
+    setColours(List7, todayGrey, black);
+    List7->clear();
+    Frame6->hide();
+    for (int i = 0; i < List8->count(); ++i)
+        List7->add(List8->line(i));
+    setCalendarMonthDay(today().month(), today().day());
+    Label17[0]->show();
+    Label17[0]->setText(QStringLiteral("Termine heute:"));
+    Frame3->show();
+    Label17[1]->hide();
+    List7->show();
+}
+
+void Form1::Command1_Click()
+{
+    Label17[1]->hide();
+    Frame3->hide();
+}
+
+void Form1::WochBtn_Click()
+{
+    Geburtstag();
+    List4->hide();
+    List2->hide();
+    Label4->hide();
+    twips::place(List5, 360, 2820, 6500, 2164);
+    twips::setLeft(Label15, 360);
+    twips::setTop(Label15, 2460);
+    twips::setWidth(Label15, 6500);
+}
+
+void Form1::Command16_Click()
+{
+    Geburtstag();
+    List5->hide();
+    List4->hide();
+    List2->hide();
+    Label4->hide();
+    twips::place(List3, 360, 2820, 6500, 2164);
+    twips::setLeft(Label7, 360);
+    twips::setTop(Label7, 2460);
+    twips::setWidth(Label7, 6500);
+}
+
+} // namespace quirnel::ui

@@ -46,6 +46,7 @@ void Form1::setWindowHeight(double twips)
 void Form1::connectHandlers()
 {
     connect(Command7, &QPushButton::clicked, this, &Form1::Command7_Click);
+    connectViews();
 }
 
 void Form1::Form_Load()
@@ -140,7 +141,7 @@ void Form1::Form_Activate()
 void Form1::setCalendarMonthDay(int month, int day)
 {
     // The year stays as the calendar has it; a day the month lacks is clamped.
-    const int year = Calendar1->selectedDate().year();
+    const int year = calendarYear();
     const int last = QDate(year, month, 1).daysInMonth();
     Calendar1->setSelectedDate(QDate(year, month, std::min(day, last)));
     Calendar1->setCurrentPage(year, month);
