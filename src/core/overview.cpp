@@ -1,0 +1,197 @@
+#include "core/overview.h"
+
+#include "core/appointments.h"
+#include "core/dates.h"
+#include "core/lines.h"
+#include "core/sorting.h"
+
+#include <optional>
+
+namespace quirnel::overview {
+
+namespace {
+
+constexpr std::array jubileeAges{10, 20, 25, 30, 35, 40, 45, 50, 55, 60, 65, 70, 75, 80, 85, 90};
+
+QString withoutDot(QString text)
+{
+    if (text.endsWith(u'.'))
+        text.chop(1);
+    return text;
+}
+
+// A number with the blank that stands in for a plus sign.
+QString signedText(int n)
+{
+    return n >= 0 ? u' ' + QString::number(n) : QString::number(n);
+}
+
+bool isJubilee(int age)
+{
+    for (int j : jubileeAges) {
+        if (j == age)
+            return true;
+    }
+    return false;
+}
+
+struct Entry {
+    QString day;
+    QString month;
+    QString name;
+    int age = 0;
+    QDate thisYear; // invalid when day and month are no date
+    std::optional<qint64> daysTo;
+};
+
+Entry entryOf(const QString &line, QDate today)
+{
+    Entry e;
+    const QString date = lines::dateOf(line);
+    e.day = lines::left(date, 2);
+    e.month = lines::column(date, 4, 2);
+    e.name = lines::birthdayName(line);
+    e.age = today.year() - static_cast<int>(lines::leadingNumber(lines::right(date, 4)));
+    // Only a day-month text in the "tt.mm." layout gives this year's birthday; a short
+    // line or other separators give none and stay out of the strip, week and today.
+    const QString dayMonth = lines::left(date, 6);
+    if (dayMonth.size() == 6 && dayMonth[2] == u'.' && dayMonth[5] == u'.')
+        e.thisYear = dates::dayInYear(e.day, e.month, today.year());
+    if (e.thisYear.isValid())
+        e.daysTo = today.daysTo(e.thisYear);
+    return e;
+}
+
+void addToStrip(Result &r, const Entry &e)
+{
+    const qint64 days = e.daysTo.value_or(0);
+    if (days >= 1 && days <= 5) {
+        r.stripVisible = true;
+        r.list6.append(QStringLiteral("  Geburtstag hat    -> ")
+                       + (days == 1 ? QStringLiteral("        morgen      :")
+                                    : QStringLiteral("   in") + signedText(int(days))
+                                          + QStringLiteral(" Tagen      :"))
+                       + e.name);
+        r.vlist.append(e.name);
+        r.vt = QString::number(r.vlist.size());
+    }
+    if (days >= -5 && days <= -1) {
+        r.stripVisible = true;
+        r.list6.append(QStringLiteral("  Geburtstag hatte -> ")
+                       + (days == -1 ? QStringLiteral("        gestern      :")
+                                     : QStringLiteral("vor  ") + QString::number(-days)
+                                           + QStringLiteral(" Tagen     :"))
+                       + e.name);
+        r.rlist.append(e.name);
+        r.rt = QString::number(r.rlist.size());
+    }
+    const auto a = r.vlist.size();
+    const auto b = r.rlist.size();
+    const auto t = a + b;
+    if (a > 2 || (t > 2 && a >= 1))
+        r.aheadIndicators = true;
+    if (b > 2 || (t > 2 && b >= 1))
+        r.backIndicators = true;
+}
+
+void congratulate(Result &r, const Entry &e)
+{
+    r.label3 = QStringLiteral("GEBURTSTAG HAT HEUTE: ");
+    r.text8 = QStringLiteral("                                HAPPY");
+    r.text9 = QStringLiteral("             BIRTHDAY!");
+    r.list1Visible = false;
+    r.list1.append(u'(' + QString::number(e.age) + QStringLiteral(".)  ") + e.name);
+    r.text2 = QStringLiteral("und wird ") + QString::number(e.age) + QStringLiteral(" Jahre alt");
+    if (r.list1.size() > 1) {
+        r.text1Visible = false;
+        r.list1Visible = true;
+    }
+    r.text1 = e.name;
+    ++r.birthdaysToday;
+    if (r.birthdaysToday >= 2) {
+        r.text2Visible = false;
+        r.label3 = QStringLiteral("Geburtstag haben heute:");
+    }
+}
+
+} // namespace
+
+Names Names::from(const QLocale &locale)
+{
+    Names n;
+    const bool german = locale.language() == QLocale::German;
+    for (int d = 1; d <= 7; ++d) {
+        n.dayLong[d] = locale.dayName(d, QLocale::LongFormat);
+        QString s = withoutDot(locale.dayName(d, QLocale::ShortFormat));
+        n.dayShort[d] = german ? s.left(2) : s;
+    }
+    for (int m = 1; m <= 12; ++m) {
+        n.monthLong[m] = locale.monthName(m, QLocale::LongFormat);
+        // The standalone form is the three-letter one without a dot ("Sep", not
+        // "Sept."); the dot is dropped anyway for locales that still carry one.
+        n.monthShort[m] = withoutDot(locale.standaloneMonthName(m, QLocale::ShortFormat));
+    }
+    return n;
+}
+
+Result compute(const QStringList &birthdays, const QStringList &appointments, QDate today,
+               const Names &names)
+{
+    Result r;
+    const int year = today.year();
+
+    r.birthdayCount = int(birthdays.size());
+    r.appointmentCount = int(appointments.size());
+    r.label3 = QStringLiteral("Geburtstagskalender");
+    r.label7 = QStringLiteral("Jubiläen ") + QString::number(year);
+    r.label1 = QStringLiteral("Geburtstags-Verzeichnis");
+    r.label2 = names.dayLong[today.dayOfWeek()];
+
+    QList<Entry> entries;
+    entries.reserve(birthdays.size());
+    for (const QString &line : birthdays) {
+        const Entry e = entryOf(line, today);
+        addToStrip(r, e);
+        if (isJubilee(e.age)) {
+            r.list3.append(e.day + u'.' + e.month + u'.' + QStringLiteral("   ")
+                           + QString::number(e.age) + QStringLiteral(".Geb.   ") + e.name);
+        }
+        if (e.thisYear.isValid() && e.thisYear == today)
+            congratulate(r, e);
+        entries.append(e);
+    }
+
+    r.week = dates::sundayWeek(today);
+    if (r.birthdaysToday == 0)
+        r.label3 = QString::number(r.week) + QStringLiteral(". Woche");
+
+    for (const Entry &e : entries) {
+        const QString shownDay = lines::left(e.day, 2);
+        if (lines::leadingNumber(e.month) == today.month()) {
+            r.list2.append(shownDay + QStringLiteral(".    ")
+                           + (e.age < 10 ? QStringLiteral("0") : QString())
+                           + QString::number(e.age) + QStringLiteral(".Geb.  ") + e.name);
+        }
+        if (e.thisYear.isValid() && dates::sundayWeek(e.thisYear) == r.week) {
+            r.list5.append(shownDay + QStringLiteral(". ") + names.dayShort[e.thisYear.dayOfWeek()]
+                           + QStringLiteral(" ") + QStringLiteral(": ") + e.name);
+        }
+    }
+
+    r.label4 = QStringLiteral("Geburtstage im ") + names.monthLong[today.month()];
+    r.command12 = QStringLiteral("Woche");
+    r.text11 = signedText(year) + QStringLiteral("   ") + names.monthShort[today.month()]
+               + QStringLiteral("  ") + signedText(r.week) + QStringLiteral(". Woche");
+
+    r.todaysAppointments = appointments::ofToday(appointments, today);
+    r.todaysAppointmentsSorted = sorting::sortedNoCase(r.todaysAppointments);
+    r.appointmentPanelVisible = !r.todaysAppointments.isEmpty();
+
+    r.list2 = sorting::sortedNoCase(r.list2);
+    r.list3 = sorting::sortedNoCase(r.list3);
+    r.list5 = sorting::sortedNoCase(r.list5);
+    r.list6 = sorting::sortedNoCase(r.list6);
+    return r;
+}
+
+} // namespace quirnel::overview
