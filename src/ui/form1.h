@@ -68,6 +68,16 @@ public:
     void Command1_Click();
     void WochBtn_Click();
     void Command16_Click();
+    // edit.cpp
+    void Command4_Click();
+    void Command17_Click();
+    void Daten();
+    void check_Click();
+    void Command13_Click();
+    void Command14_Click();
+    void Command15_Click();
+    void Command5_Click();
+    void Text5_Change();
 
 protected:
     void changeEvent(QEvent *event) override;
@@ -88,6 +98,9 @@ private:
     int calendarYear() const;
     // views.cpp
     void connectViews();
+    // edit.cpp
+    void connectEdit();
+    void showEditBand();
     bool writeBothFiles();
 
     Services m_services;

@@ -47,6 +47,7 @@ void Form1::connectHandlers()
 {
     connect(Command7, &QPushButton::clicked, this, &Form1::Command7_Click);
     connectViews();
+    connectEdit();
 }
 
 void Form1::Form_Load()
