@@ -53,6 +53,9 @@ Form1::Form1(Services services)
     m_client->setObjectName(QStringLiteral("Form1"));
     QPalette palette = m_client->palette();
     palette.setColor(QPalette::Window, QColor(192, 192, 192));
+    // Disabled texts stay readable on grey, as the counters in the strip must be.
+    for (auto role : {QPalette::Text, QPalette::WindowText, QPalette::ButtonText})
+        palette.setColor(QPalette::Disabled, role, QColor(128, 128, 128));
     m_client->setPalette(palette);
     m_client->setAutoFillBackground(true);
     setCentralWidget(m_client);

