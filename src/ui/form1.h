@@ -78,9 +78,35 @@ public:
     void Command15_Click();
     void Command5_Click();
     void Text5_Change();
+    // listops.cpp
+    void Command6_Click();
+    void QNLoesch();
+    void loeschen_Click();
+    void List4_DblClick();
+    void TBOX_DblClick();
+    void List4_KeyPress(QChar typed);
+    void TBOX_KeyPress(QChar typed);
+    void Command8_Click();
+    void Command11_Click();
+    void QNEdit();
+    void edit_Click();
+    void neu_Click();
+    void List4_Click();
+    void TBOX_Click();
+    void List4_MouseDown(const QPoint &globalPos);
+    void TBOX_MouseDown(const QPoint &globalPos);
+    void Calendar1_Click(QDate date);
+    void Calendar1_DblClick();
+    void Text5_LostFocus();
+    void Search();
+    void Eintragssuche_Click();
+    void suchen_Click();
+    void Text3_Change();
+    void Command3_Click();
 
 protected:
     void changeEvent(QEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     // window.cpp
@@ -101,6 +127,10 @@ private:
     // edit.cpp
     void connectEdit();
     void showEditBand();
+    // listops.cpp
+    void connectListOps();
+    void clearListKey(ListBox *list, const QString &title, QChar typed);
+    void minuteClick(const QString &minutes);
     bool writeBothFiles();
 
     Services m_services;
@@ -113,6 +143,10 @@ private:
     int birthdayDeletionFlag = 0;
     int appointmentDeletionFlag = 0;
     int QuickFlag = 0;
+    QString PickedDay;
+    // A line taken out by "Löschen" or "Editieren" and not yet saved or put back.
+    bool birthdayHeld = false;
+    bool appointmentHeld = false;
     bool birthdayFileUnreadable = false;
     bool appointmentFileUnreadable = false;
 

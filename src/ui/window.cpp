@@ -48,6 +48,7 @@ void Form1::connectHandlers()
     connect(Command7, &QPushButton::clicked, this, &Form1::Command7_Click);
     connectViews();
     connectEdit();
+    connectListOps();
 }
 
 void Form1::Form_Load()
@@ -200,6 +201,8 @@ void Form1::Command7_Click()
         return;
     birthdayDeletionFlag = 0;
     appointmentDeletionFlag = 0;
+    birthdayHeld = false;
+    appointmentHeld = false;
     Label10->show();
     Label10->setText(QStringLiteral("%1  Nam.    %2  Term.").arg(List4->count()).arg(TBOX->count()));
     QPalette palette = Label10->palette();
