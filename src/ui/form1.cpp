@@ -1,5 +1,6 @@
 #include "ui/form1.h"
 
+#include "ui/helptext.h"
 #include "ui/layout.h"
 #include "ui/sortedlist.h"
 
@@ -14,6 +15,7 @@
 #include <QRadioButton>
 #include <QTextBrowser>
 #include <QTextEdit>
+#include <QTimer>
 #include <QToolButton>
 
 // The pictures live in a static library, whose resources must be pulled in by name,
@@ -63,9 +65,16 @@ Form1::Form1(Services services)
 
     bindControls();
     buildMenus();
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setSingleShot(true);
+    Timer1->setTimerType(Qt::PreciseTimer);
     connectHandlers();
+    RichTextBox1->setHtml(helpText());
+    m_startDate = today();
     Calendar1->setSelectedDate(today());
     Form_Load();
+    Timer1_Timer();
 }
 
 Form1::~Form1() = default;

@@ -28,6 +28,7 @@ class QPushButton;
 class QRadioButton;
 class QTextBrowser;
 class QTextEdit;
+class QTimer;
 class QToolButton;
 
 namespace quirnel::ui {
@@ -39,6 +40,9 @@ struct Services {
     QLocale locale = QLocale::system();
     QString dataDir;              // empty: the current working directory
     Dialogs *dialogs = nullptr;   // null: real message boxes
+    // Starts the program anew for the next day; false when it could not be started.
+    std::function<bool()> restartProgram;  // null: this executable, same folder
+    std::function<void()> endProgram;      // null: leave the event loop
 };
 
 class Form1 : public QMainWindow
@@ -53,9 +57,13 @@ public:
     static constexpr double editHeight = 7500;
     double windowHeight() const { return m_heightTwips; }
 
+    // True while the lists differ from what was last loaded or saved.
+    bool hasUnsavedChanges() const;
+
     // Handlers, public so that tests can run the ones no control triggers directly.
     // window.cpp
     void Command7_Click();
+    void Timer1_Timer();
     // views.cpp
     void Geburtstag();
     void Abbruch_Click();
@@ -68,6 +76,11 @@ public:
     void Command1_Click();
     void WochBtn_Click();
     void Command16_Click();
+    void Hilfe_Click();
+    void Command18_Click();
+    void Info_Click();
+    void Beenden_Click();
+    void QuickInfoAus_Click();
     // edit.cpp
     void Command4_Click();
     void Command17_Click();
@@ -107,6 +120,7 @@ public:
 protected:
     void changeEvent(QEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
 
 private:
     // window.cpp
@@ -132,12 +146,22 @@ private:
     void clearListKey(ListBox *list, const QString &title, QChar typed);
     void minuteClick(const QString &minutes);
     bool writeBothFiles();
+    void scheduleTick();
+    void restart();
+    void endNow();
 
     Services m_services;
     std::unique_ptr<Dialogs> m_ownDialogs;
     Dialogs *m_dialogs = nullptr;
     QWidget *m_client = nullptr;
     double m_heightTwips = viewHeight;
+    QTimer *Timer1 = nullptr;
+    QDate m_startDate;
+    QDate m_restartFailedOn;
+    bool m_restarting = false;
+    bool m_quitting = false;
+    QStringList m_savedBirthdays;
+    QStringList m_savedAppointments;
 
     // form-level state
     int birthdayDeletionFlag = 0;

@@ -4,6 +4,7 @@
 #include "ui/form1.h"
 
 #include "core/appointments.h"
+#include "ui/form2.h"
 #include "ui/layout.h"
 #include "ui/sortedlist.h"
 
@@ -11,6 +12,7 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QToolButton>
 
@@ -45,6 +47,11 @@ void Form1::connectViews()
     connect(Command1, &QPushButton::clicked, this, &Form1::Command1_Click);
     connect(WochBtn, &QPushButton::clicked, this, &Form1::WochBtn_Click);
     connect(Command16, &QPushButton::clicked, this, &Form1::Command16_Click);
+    connect(Hilfe, &QAction::triggered, this, &Form1::Hilfe_Click);
+    connect(Command18, &QPushButton::clicked, this, &Form1::Command18_Click);
+    connect(Info, &QAction::triggered, this, &Form1::Info_Click);
+    connect(Beenden, &QAction::triggered, this, &Form1::Beenden_Click);
+    connect(QuickInfoAus, &QAction::triggered, this, &Form1::QuickInfoAus_Click);
 
     static const char *const germanMonths[] = {"Januar", "Februar", "März", "April",
                                                "Mai", "Juni", "Juli", "August",
@@ -249,6 +256,42 @@ void Form1::Command16_Click()
     twips::setLeft(Label7, 360);
     twips::setTop(Label7, 2460);
     twips::setWidth(Label7, 6500);
+}
+
+// Help, about, quit and quick-info
+
+void Form1::Hilfe_Click()
+{
+    twips::setHeight(Frame2, windowHeight() < editHeight ? 5737 : 6700);
+    Frame2->show();
+}
+
+void Form1::Command18_Click()
+{
+    Frame2->hide();
+}
+
+void Form1::Info_Click()
+{
+    auto *about = new Form2(this);
+    about->exec();
+}
+
+void Form1::Beenden_Click()
+{
+    if (!m_dialogs->ask(this, QStringLiteral("Programm Ende"), QStringLiteral("Programm beenden ?")))
+        return;
+    endNow();
+}
+
+void Form1::QuickInfoAus_Click()
+{
+    QuickFlag = 1;
+    for (QWidget *control : std::initializer_list<QWidget *>{
+             Command4, Command5, Command6, Command7, Command8, Command11, Command15, Command13,
+             Command14, Abbruch, Command15, Termine, Command17, check, List4, TBOX, Text4, Text5,
+             Text10, Calendar1})
+        control->setToolTip(QString());
 }
 
 } // namespace quirnel::ui

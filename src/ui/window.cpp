@@ -7,7 +7,11 @@
 #include "ui/layout.h"
 #include "ui/sortedlist.h"
 
+#include <QApplication>
 #include <QCalendarWidget>
+#include <QCloseEvent>
+#include <QProcess>
+#include <QTimer>
 #include <QCheckBox>
 #include <QDir>
 #include <QEvent>
@@ -49,6 +53,7 @@ void Form1::connectHandlers()
     connectViews();
     connectEdit();
     connectListOps();
+    connect(Timer1, &QTimer::timeout, this, &Form1::Timer1_Timer);
 }
 
 void Form1::Form_Load()
@@ -57,6 +62,8 @@ void Form1::Form_Load()
     appointmentDeletionFlag = 0;
     loadFile(datafile::birthdayFileName, List4, &birthdayFileUnreadable);
     loadFile(datafile::appointmentFileName, TBOX, &appointmentFileUnreadable);
+    m_savedBirthdays = List4->lines();
+    m_savedAppointments = TBOX->lines();
     berech();
 }
 
@@ -149,6 +156,76 @@ void Form1::setCalendarMonthDay(int month, int day)
     Calendar1->setCurrentPage(year, month);
 }
 
+bool Form1::hasUnsavedChanges() const
+{
+    return List4->lines() != m_savedBirthdays || TBOX->lines() != m_savedAppointments;
+}
+
+void Form1::scheduleTick()
+{
+    // Aligned to the start of the next second: one wake-up a second, the clock on time.
+    const int msec = m_services.now().time().msec();
+    Timer1->start(1000 - msec + 2);
+}
+
+void Form1::Timer1_Timer()
+{
+    const QDateTime now = m_services.now();
+    const QLocale &locale = m_services.locale;
+    QString dateFormat = locale.dateFormat(QLocale::ShortFormat);
+    if (!dateFormat.contains(QStringLiteral("yyyy")))
+        dateFormat.replace(QStringLiteral("yy"), QStringLiteral("yyyy"));
+    Label5->setText(locale.toString(now.date(), dateFormat));
+    QString timeFormat = locale.timeFormat(QLocale::ShortFormat);
+    if (!timeFormat.contains(QLatin1Char('s')))
+        timeFormat.replace(QStringLiteral("mm"), QStringLiteral("mm:ss"));
+    Label14->setText(locale.toString(now.time(), timeFormat) + QStringLiteral(" Uhr"));
+
+    // The overview is computed at start-up only, so a new day needs a new process; it
+    // waits for unsaved changes and open boxes, and a failed start is retried next day.
+    const QDate date = now.date();
+    if (date != m_startDate && date != m_restartFailedOn && !m_restarting && !hasUnsavedChanges()
+        && !QApplication::activeModalWidget())
+        restart();
+    if (!m_restarting)
+        scheduleTick();
+}
+
+void Form1::restart()
+{
+    const bool started = m_services.restartProgram
+                             ? m_services.restartProgram()
+                             : QProcess::startDetached(QCoreApplication::applicationFilePath(), {},
+                                                       QDir::currentPath());
+    if (!started) {
+        m_restartFailedOn = m_services.now().date();
+        return;
+    }
+    m_restarting = true;
+    QTimer::singleShot(1000, this, &Form1::endNow);
+}
+
+void Form1::endNow()
+{
+    m_quitting = true;
+    if (m_services.endProgram)
+        m_services.endProgram();
+    else
+        QCoreApplication::exit(0);
+}
+
+void Form1::closeEvent(QCloseEvent *event)
+{
+    // Closing from the title bar quits like "Beenden", asking first when edits are unsaved.
+    if (!m_quitting && hasUnsavedChanges()
+        && !m_dialogs->ask(this, QStringLiteral("Programm Ende"), QStringLiteral("Programm beenden ?"))) {
+        event->ignore();
+        return;
+    }
+    m_quitting = true;
+    event->accept();
+}
+
 bool Form1::writeBothFiles()
 {
     const struct {
@@ -203,6 +280,8 @@ void Form1::Command7_Click()
     appointmentDeletionFlag = 0;
     birthdayHeld = false;
     appointmentHeld = false;
+    m_savedBirthdays = List4->lines();
+    m_savedAppointments = TBOX->lines();
     Label10->show();
     Label10->setText(QStringLiteral("%1  Nam.    %2  Term.").arg(List4->count()).arg(TBOX->count()));
     QPalette palette = Label10->palette();
