@@ -1,0 +1,73 @@
+#include "core/text1252.h"
+
+#include <array>
+
+namespace quirnel::cp1252 {
+
+namespace {
+
+// 0x80-0x9F are the only bytes that differ from Latin-1. The five undefined ones map
+// to the C1 control of the same value so that they survive a load and a save.
+constexpr std::array<char16_t, 32> high = {
+    u'\u20AC', u'\u0081', u'\u201A', u'\u0192', u'\u201E', u'\u2026', u'\u2020', u'\u2021',
+    u'\u02C6', u'\u2030', u'\u0160', u'\u2039', u'\u0152', u'\u008D', u'\u017D', u'\u008F',
+    u'\u0090', u'\u2018', u'\u2019', u'\u201C', u'\u201D', u'\u2022', u'\u2013', u'\u2014',
+    u'\u02DC', u'\u2122', u'\u0161', u'\u203A', u'\u0153', u'\u009D', u'\u017E', u'\u0178',
+};
+
+// The byte for a character, or -1 when the character has none.
+int byteOf(char32_t ch)
+{
+    if (ch < 0x80 || (ch >= 0xA0 && ch <= 0xFF))
+        return static_cast<int>(ch);
+    for (std::size_t i = 0; i < high.size(); ++i) {
+        if (high[i] == ch)
+            return static_cast<int>(0x80 + i);
+    }
+    return -1;
+}
+
+} // namespace
+
+QString decode(QByteArrayView bytes)
+{
+    QString text(bytes.size(), Qt::Uninitialized);
+    char16_t *out = reinterpret_cast<char16_t *>(text.data());
+    for (const char c : bytes) {
+        const auto b = static_cast<unsigned char>(c);
+        *out++ = (b >= 0x80 && b < 0xA0) ? high[b - 0x80] : char16_t(b);
+    }
+    return text;
+}
+
+bool canStore(char32_t ch)
+{
+    return byteOf(ch) >= 0;
+}
+
+bool canStore(QStringView text)
+{
+    // Surrogates are never storable, paired or not, so code units suffice here.
+    for (const QChar c : text) {
+        if (byteOf(c.unicode()) < 0)
+            return false;
+    }
+    return true;
+}
+
+QByteArray encode(QStringView text)
+{
+    QByteArray bytes;
+    bytes.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        // A character outside the BMP is one '?', not two.
+        if (c.isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate())
+            ++i;
+        const int b = byteOf(c.unicode());
+        bytes.append(b < 0 ? '?' : static_cast<char>(b));
+    }
+    return bytes;
+}
+
+} // namespace quirnel::cp1252
