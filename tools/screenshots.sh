@@ -31,6 +31,12 @@ click() {
   xdotool mousemove --window "$wid" "$x" "$y" click 1
   sleep 0.4
 }
+# key KEYS...: real key presses to the focused window (XTEST), as a user types them
+key() {
+  xdotool windowfocus --sync "$wid" 2>/dev/null || true
+  xdotool key --delay 150 "$@"
+  sleep 0.5
+}
 shot() { sleep 0.3; import -window "$wid" "$out/$1.png"; }
 
 start
@@ -43,7 +49,9 @@ click 5887 705; shot birthdays-month   # Monat (birthdays)
 click 5887 1005; shot birthdays-week   # Woche (birthdays)
 click 5887 1305; shot jubilees         # Jubiläen
 click 5887 1995; shot edit-birthdays   # G-Daten
+key alt+o Return; xdotool type --delay 100 "mu"; shot search   # Optionen / Eintrag suchen
 click 6465 6442                        # Exit
 click 1335 1995; shot edit-appointments # T-Daten
+key alt+h Down Return; shot help        # Hilfe / Programmbeschreibung
 kill "$app"; app=
 echo "$out"

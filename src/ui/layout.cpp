@@ -4,6 +4,7 @@
 
 #include <QCalendarWidget>
 #include <QCheckBox>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -206,6 +207,20 @@ void applyStyle(QWidget *widget, const ControlSpec &spec)
         widget->setAutoFillBackground(false);
 }
 
+// A few captions were laid out for a narrower font than Arial's metrics; they take
+// the narrow face of the same family rather than run out of their boxes.
+void fitCaption(QWidget *widget, const ControlSpec &spec)
+{
+    if (spec.kind != Kind::Label || !*spec.text)
+        return;
+    const int room = widget->width() - ((spec.flags & Bordered) ? 4 : 0);
+    if (QFontMetrics(widget->font()).horizontalAdvance(QString::fromUtf8(spec.text)) <= room)
+        return;
+    QFont narrow = widget->font();
+    narrow.setFamily(QStringLiteral("Liberation Sans Narrow"));
+    widget->setFont(narrow);
+}
+
 } // namespace
 
 QHash<QString, QWidget *> buildControls(QWidget *client)
@@ -220,6 +235,7 @@ QHash<QString, QWidget *> buildControls(QWidget *client)
         widget->setToolTip(QString::fromUtf8(spec.tip));
         applyStyle(widget, spec);
         twips::place(widget, spec.pos.left, spec.pos.top, spec.pos.width, spec.pos.height);
+        fitCaption(widget, spec);
         widget->setEnabled(!(spec.flags & Disabled));
         widget->setVisible(!(spec.flags & Hidden));
         if (behindEverything(spec.kind))
