@@ -1,0 +1,414 @@
+// Loading and saving the two data files at 10 000 and 100 000 lines each, measured
+// against reading the same bytes raw from disk. Every figure carries "x_raw", its
+// ratio to that raw read, so that a slow step shows whatever the machine's speed.
+// "Time" is the CPU time of the measured step (see cpuNow). Run by hand:
+//   bench_files [--benchmark_filter=...]
+
+#include "core/datafile.h"
+#include "ui/dialogs.h"
+#include "ui/form1.h"
+#include "ui/sortedlist.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QStringConverter>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <ctime>
+#include <map>
+#include <memory>
+#include <random>
+#include <vector>
+
+namespace {
+
+using namespace quirnel;
+
+const char16_t *const firstNames[] = {
+    u"Jürgen", u"Jörg",   u"Björn", u"Sören",  u"Käthe", u"Günter", u"Bärbel", u"Hans",
+    u"Eva",    u"Otto",   u"Lena",  u"Ömer", u"Änne",  u"Marie",  u"Stefan", u"Özlem",
+    u"Jonas",  u"Sophie", u"Max",   u"Renée",  u"Uwe",   u"Gisela", u"Dörte",  u"Frank"};
+const char16_t *const lastNames[] = {
+    u"Müller",  u"Schäfer",   u"Köhler",  u"Weiß",    u"Groß",      u"Böhm",
+    u"Krüger",  u"Jäger",     u"Hölzl",   u"Schmidt", u"Meyer",     u"Wagner",
+    u"Becker",  u"Hoffmann",  u"Schulz",  u"Koch",    u"Richter",   u"Klein",
+    u"Wolf",    u"Schröder",  u"Neumann", u"Schwarz", u"Zimmermann", u"Braun",
+    u"von Bülow", u"de la Cruz", u"Lüdenscheidt", u"Özdemir"};
+// Appointment texts include the bytes 0x80-0x9F where Windows-1252 differs from Latin-1.
+const char16_t *const appointmentTexts[] = {
+    u"Zahnarzt, Dr. Berg",         u"Elternabend",
+    u"Rechnung über 120 € zahlen", u"„Tatort“ mit Käthe",
+    u"Übergabe – Büro Süd",        u"Müllabfuhr",
+    u"Geburtstag feiern",          u"Weihnachtsmarkt mit Eva",
+    u"TÜV für den Wagen",          u"Steuererklärung abgeben",
+    u"Friseur",                    u"Kündigung schicken…",
+    u"Ärztin: Blutabnahme",        u"‚Kaffee‘ bei Jörg"};
+
+template<typename T, std::size_t N>
+QString pick(std::mt19937 &random, const T (&names)[N])
+{
+    return QString::fromUtf16(names[random() % N]);
+}
+
+QString dateText(QDate date)
+{
+    return date.toString(QStringLiteral("dd.MM.yyyy"));
+}
+
+QStringList birthdayLines(int count, std::mt19937 &random)
+{
+    const QDate first(1930, 1, 1);
+    const auto span = static_cast<unsigned>(first.daysTo(QDate(2025, 12, 31)));
+    QStringList lines;
+    lines.reserve(count);
+    for (int i = 0; i < count; ++i)
+        lines.append(dateText(first.addDays(random() % span)) + QStringLiteral("     ")
+                     + pick(random, firstNames) + u' ' + pick(random, lastNames));
+    return lines;
+}
+
+QStringList appointmentLines(int count, std::mt19937 &random)
+{
+    const QDate first(2026, 1, 1);
+    const auto span = static_cast<unsigned>(first.daysTo(QDate(2027, 12, 31)));
+    QStringList lines;
+    lines.reserve(count);
+    for (int i = 0; i < count; ++i) {
+        const QString date = dateText(first.addDays(random() % span));
+        // One in five has no time of day: twelve asterisks stand in its place.
+        const QString time = random() % 5 == 0
+                                 ? QStringLiteral("************")
+                                 : QStringLiteral("%1:%2 Uhr")
+                                       .arg(7 + random() % 14, 2, 10, QLatin1Char('0'))
+                                       .arg(15 * (random() % 4), 2, 10, QLatin1Char('0'));
+        lines.append(date + QStringLiteral("  ") + time + QStringLiteral("   ")
+                     + pick(random, appointmentTexts));
+    }
+    return lines;
+}
+
+// Encoded independently of the core, so that the files are what another writer makes.
+QByteArray windows1252(const QStringList &lines)
+{
+    QStringEncoder encoder("windows-1252");
+    if (!encoder.isValid()) {
+        std::fputs("Qt has no windows-1252 converter\n", stderr);
+        std::exit(1);
+    }
+    QByteArray bytes;
+    for (const QString &line : lines) {
+        bytes += encoder.encode(line);
+        bytes += "\r\n";
+    }
+    if (encoder.hasError()) {
+        std::fputs("generated text not storable in windows-1252\n", stderr);
+        std::exit(1);
+    }
+    return bytes;
+}
+
+struct DataDir {
+    QTemporaryDir dir;
+    QByteArray birthdays;
+    QByteArray appointments;
+    qint64 bytes = 0;
+    QString path(const char *name) const { return dir.filePath(QString::fromUtf8(name)); }
+};
+
+void writeOrDie(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size()) {
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+        std::exit(1);
+    }
+}
+
+void writeFiles(const DataDir &data)
+{
+    writeOrDie(data.path(datafile::birthdayFileName), data.birthdays);
+    writeOrDie(data.path(datafile::appointmentFileName), data.appointments);
+}
+
+// One folder per size, generated once and kept for the whole run.
+const DataDir &dataDir(int lines)
+{
+    static std::map<int, std::unique_ptr<DataDir>> dirs;
+    auto &entry = dirs[lines];
+    if (!entry) {
+        entry = std::make_unique<DataDir>();
+        std::mt19937 random(20261205u + static_cast<unsigned>(lines));
+        entry->birthdays = windows1252(birthdayLines(lines, random));
+        entry->appointments = windows1252(appointmentLines(lines, random));
+        writeFiles(*entry);
+        entry->bytes = entry->birthdays.size() + entry->appointments.size();
+    }
+    return *entry;
+}
+
+class SilentDialogs final : public ui::Dialogs
+{
+public:
+    bool ask(QWidget *, const QString &, const QString &) override { return true; }
+    void warn(QWidget *, const QString &title, const QString &text) override
+    {
+        // A warning means the measured path was not the normal one.
+        std::fprintf(stderr, "warning: %s: %s\n", qPrintable(title), qPrintable(text));
+        std::exit(1);
+    }
+};
+
+SilentDialogs dialogs;
+
+std::unique_ptr<ui::Form1> openWindow(const DataDir &data)
+{
+    ui::Services services;
+    services.now = [] { return QDateTime(QDate(2026, 12, 5), QTime(10, 0)); };
+    services.locale = QLocale(QLocale::German, QLocale::Germany);
+    services.dataDir = data.dir.path();
+    services.dialogs = &dialogs;
+    return std::make_unique<ui::Form1>(services);
+}
+
+void closeWindow(std::unique_ptr<ui::Form1> &window)
+{
+    window.reset();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+QByteArray readRaw(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        std::exit(1);
+    return file.readAll();
+}
+
+qsizetype readBothRaw(const DataDir &data)
+{
+    return readRaw(data.path(datafile::birthdayFileName)).size()
+           + readRaw(data.path(datafile::appointmentFileName)).size();
+}
+
+// The process's CPU time, kernel time included: on a shared machine the wall clock
+// mostly measures the neighbours' work. Wall time is kept as a counter.
+double cpuNow()
+{
+    timespec now{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
+    return static_cast<double>(now.tv_sec) + 1e-9 * static_cast<double>(now.tv_nsec);
+}
+
+double wallNow()
+{
+    return std::chrono::duration<double>(std::chrono::steady_clock::now().time_since_epoch()).count();
+}
+
+// The median of a few raw reads: the yardstick for the ratios.
+double rawSeconds(int lines)
+{
+    static std::map<int, double> cache;
+    if (auto found = cache.find(lines); found != cache.end())
+        return found->second;
+    const DataDir &data = dataDir(lines);
+    benchmark::DoNotOptimize(readBothRaw(data)); // not the first touch of the file
+    std::vector<double> times;
+    for (int i = 0; i < 21; ++i) {
+        const double start = cpuNow();
+        benchmark::DoNotOptimize(readBothRaw(data));
+        times.push_back(cpuNow() - start);
+    }
+    std::nth_element(times.begin(), times.begin() + 10, times.end());
+    return cache[lines] = times[10];
+}
+
+// Manual timing: set-up and tear-down (closing a window) stay outside the figure.
+struct Timing {
+    Timing(benchmark::State &state, int lines)
+        : state(state), lines(lines) {}
+    void start()
+    {
+        cpuStart = cpuNow();
+        wallStart = wallNow();
+    }
+    void stop()
+    {
+        const double cpu = cpuNow() - cpuStart;
+        wallTotal += wallNow() - wallStart;
+        cpuTotal += cpu;
+        state.SetIterationTime(cpu);
+    }
+    ~Timing()
+    {
+        if (state.iterations() == 0)
+            return;
+        const auto iterations = static_cast<double>(state.iterations());
+        state.counters["x_raw"] = cpuTotal / iterations / rawSeconds(lines);
+        state.counters["wall_ms"] = 1e3 * wallTotal / iterations;
+        state.counters["lines"] = 2.0 * lines;
+    }
+    benchmark::State &state;
+    int lines;
+    double cpuStart = 0;
+    double wallStart = 0;
+    double cpuTotal = 0;
+    double wallTotal = 0;
+};
+
+void BM_ReadRaw(benchmark::State &state)
+{
+    const int lines = static_cast<int>(state.range(0));
+    const DataDir &data = dataDir(lines);
+    Timing timing(state, lines);
+    for (auto _ : state) {
+        timing.start();
+        benchmark::DoNotOptimize(readBothRaw(data));
+        timing.stop();
+    }
+}
+
+void BM_DatafileRead(benchmark::State &state)
+{
+    const int lines = static_cast<int>(state.range(0));
+    const DataDir &data = dataDir(lines);
+    Timing timing(state, lines);
+    for (auto _ : state) {
+        timing.start();
+        const auto birthdays = datafile::read(data.path(datafile::birthdayFileName));
+        const auto appointments = datafile::read(data.path(datafile::appointmentFileName));
+        timing.stop();
+        if (birthdays.lines.size() != lines || appointments.lines.size() != lines)
+            state.SkipWithError("wrong line count");
+    }
+}
+
+// Sorting and filling the list widget alone, from lines already read.
+void BM_FillList(benchmark::State &state)
+{
+    const int lines = static_cast<int>(state.range(0));
+    const DataDir &data = dataDir(lines);
+    const QStringList birthdays = datafile::read(data.path(datafile::birthdayFileName)).lines;
+    const QStringList appointments = datafile::read(data.path(datafile::appointmentFileName)).lines;
+    Timing timing(state, lines);
+    for (auto _ : state) {
+        ui::ListBox list4(true, nullptr);
+        ui::ListBox tbox(true, nullptr);
+        timing.start();
+        list4.setLines(birthdays);
+        tbox.setLines(appointments);
+        timing.stop();
+    }
+}
+
+void BM_WindowLoad(benchmark::State &state)
+{
+    const int lines = static_cast<int>(state.range(0));
+    const DataDir &data = dataDir(lines);
+    Timing timing(state, lines);
+    for (auto _ : state) {
+        timing.start();
+        auto window = openWindow(data);
+        timing.stop();
+        if (window->List4->count() != lines || window->TBOX->count() != lines)
+            state.SkipWithError("wrong line count");
+        closeWindow(window);
+    }
+}
+
+void BM_WindowSave(benchmark::State &state)
+{
+    const int lines = static_cast<int>(state.range(0));
+    const DataDir &data = dataDir(lines);
+    auto window = openWindow(data);
+    Timing timing(state, lines);
+    for (auto _ : state) {
+        timing.start();
+        window->Command7_Click();
+        timing.stop();
+    }
+    // A save writes the lines sorted: same size, other order. The other benchmarks
+    // read the unsorted files again.
+    if (window->hasUnsavedChanges() || readBothRaw(data) != data.bytes)
+        state.SkipWithError("save did not write every line back");
+    closeWindow(window);
+    writeFiles(data);
+}
+
+void BM_EncodeWrite(benchmark::State &state)
+{
+    const int lines = static_cast<int>(state.range(0));
+    const DataDir &data = dataDir(lines);
+    const QStringList birthdays = datafile::read(data.path(datafile::birthdayFileName)).lines;
+    const QStringList appointments = datafile::read(data.path(datafile::appointmentFileName)).lines;
+    Timing timing(state, lines);
+    for (auto _ : state) {
+        timing.start();
+        const auto first = datafile::write(data.path(datafile::birthdayFileName),
+                                           datafile::encode(birthdays).bytes);
+        const auto second = datafile::write(data.path(datafile::appointmentFileName),
+                                            datafile::encode(appointments).bytes);
+        timing.stop();
+        if (first || second)
+            state.SkipWithError("write failed");
+    }
+    writeFiles(data);
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    // The window is built without a screen; the figures are the same without painting.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QApplication::setStyle(QStringLiteral("Fusion"));
+    {
+        // The first window loads styles and fonts once; no figure should carry that.
+        QTemporaryDir empty;
+        ui::Services services;
+        services.dataDir = empty.path();
+        services.dialogs = &dialogs;
+        ui::Form1 warmUp(services);
+    }
+    // Iteration counts are fixed per size: one big window takes long enough to make a
+    // shared setting either slow or noisy.
+    const struct {
+        const char *name;
+        void (*run)(benchmark::State &);
+        int lines;
+        int iterations;
+    } runs[] = {
+        {"BM_ReadRaw", BM_ReadRaw, 10000, 200},
+        {"BM_ReadRaw", BM_ReadRaw, 100000, 50},
+        {"BM_DatafileRead", BM_DatafileRead, 10000, 50},
+        {"BM_DatafileRead", BM_DatafileRead, 100000, 10},
+        {"BM_FillList", BM_FillList, 10000, 20},
+        {"BM_FillList", BM_FillList, 100000, 5},
+        {"BM_WindowLoad", BM_WindowLoad, 10000, 10},
+        {"BM_WindowLoad", BM_WindowLoad, 100000, 5},
+        {"BM_WindowSave", BM_WindowSave, 10000, 20},
+        {"BM_WindowSave", BM_WindowSave, 100000, 5},
+        {"BM_EncodeWrite", BM_EncodeWrite, 10000, 20},
+        {"BM_EncodeWrite", BM_EncodeWrite, 100000, 5},
+    };
+    // Manual time keeps set-up and closing the window out of the figures.
+    for (const auto &r : runs)
+        benchmark::RegisterBenchmark(r.name, r.run)
+            ->Arg(r.lines)
+            ->Iterations(r.iterations)
+            ->UseManualTime()
+            ->Unit(benchmark::kMillisecond);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

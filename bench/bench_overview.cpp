@@ -1,0 +1,308 @@
+// The start-up overview on 1 000, 10 000 and 100 000 birthdays and as many
+// appointments, at 5 December 2026 with German names; and the whole start-up of the
+// window on files of those sizes, with "x_empty" its ratio to a start on empty files.
+// The files are sorted, as the program saves them.
+// Start-up "Time" is CPU time (see cpuNow). Run by hand:
+//   bench_overview [--benchmark_filter=...]
+
+#include "core/datafile.h"
+#include "core/overview.h"
+#include "core/sorting.h"
+#include "ui/dialogs.h"
+#include "ui/form1.h"
+#include "ui/sortedlist.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QStringConverter>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <ctime>
+#include <map>
+#include <memory>
+#include <random>
+#include <utility>
+#include <vector>
+
+namespace {
+
+using namespace quirnel;
+
+const QDate today(2026, 12, 5);
+
+const char16_t *const firstNames[] = {
+    u"Jürgen", u"Jörg",   u"Björn", u"Sören", u"Käthe", u"Günter", u"Bärbel", u"Hans",
+    u"Eva",    u"Otto",   u"Lena",  u"Ömer",  u"Änne",  u"Marie",  u"Stefan", u"Renée"};
+const char16_t *const lastNames[] = {
+    u"Müller", u"Schäfer",   u"Köhler",  u"Weiß",  u"Groß",    u"Böhm",     u"Krüger",
+    u"Jäger",  u"Schmidt",   u"Meyer",   u"Klein", u"Wolf",    u"Schröder", u"Özdemir",
+    u"von Bülow", u"de la Cruz"};
+const char16_t *const appointmentTexts[] = {
+    u"Zahnarzt, Dr. Berg",   u"Elternabend", u"Rechnung über 120 € zahlen",
+    u"„Tatort“ mit Käthe", u"Übergabe – Büro", u"Weihnachtsmarkt mit Eva"};
+
+template<typename T, std::size_t N>
+QString pick(std::mt19937 &random, const T (&names)[N])
+{
+    return QString::fromUtf16(names[random() % N]);
+}
+
+QString randomDate(std::mt19937 &random, QDate first, QDate last)
+{
+    const auto span = static_cast<unsigned>(first.daysTo(last));
+    return first.addDays(random() % span).toString(QStringLiteral("dd.MM.yyyy"));
+}
+
+// Lines as the window holds them: sorted without regard to case.
+struct Lines {
+    QStringList birthdays;
+    QStringList appointments;
+};
+
+const Lines &lines(int count)
+{
+    static std::map<int, Lines> cache;
+    if (auto found = cache.find(count); found != cache.end())
+        return found->second;
+    std::mt19937 random(51226u + static_cast<unsigned>(count));
+    Lines made;
+    for (int i = 0; i < count; ++i)
+        made.birthdays.append(randomDate(random, QDate(1930, 1, 1), QDate(2025, 12, 31))
+                              + QStringLiteral("     ") + pick(random, firstNames) + u' '
+                              + pick(random, lastNames));
+    for (int i = 0; i < count; ++i) {
+        // One in five has no time of day: twelve asterisks stand in its place.
+        const QString time = random() % 5 == 0
+                                 ? QStringLiteral("************")
+                                 : QStringLiteral("%1:%2 Uhr")
+                                       .arg(7 + random() % 14, 2, 10, QLatin1Char('0'))
+                                       .arg(15 * (random() % 4), 2, 10, QLatin1Char('0'));
+        made.appointments.append(randomDate(random, QDate(2026, 1, 1), QDate(2027, 12, 31))
+                                 + QStringLiteral("  ") + time + QStringLiteral("   ")
+                                 + pick(random, appointmentTexts));
+    }
+    made.birthdays = sorting::sortedNoCase(made.birthdays);
+    made.appointments = sorting::sortedNoCase(made.appointments);
+    return cache[count] = std::move(made);
+}
+
+QByteArray windows1252(const QStringList &list)
+{
+    QStringEncoder encoder("windows-1252");
+    QByteArray bytes;
+    for (const QString &line : list) {
+        bytes += encoder.encode(line);
+        bytes += "\r\n";
+    }
+    if (!encoder.isValid() || encoder.hasError()) {
+        std::fputs("cannot encode the generated lines as windows-1252\n", stderr);
+        std::exit(1);
+    }
+    return bytes;
+}
+
+void writeOrDie(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size()) {
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+        std::exit(1);
+    }
+}
+
+// A folder per size with both files; size 0 gives two empty files.
+const QTemporaryDir &dataDir(int count)
+{
+    static std::map<int, std::unique_ptr<QTemporaryDir>> dirs;
+    auto &dir = dirs[count];
+    if (!dir) {
+        dir = std::make_unique<QTemporaryDir>();
+        const Lines &made = lines(count);
+        writeOrDie(dir->filePath(QString::fromUtf8(datafile::birthdayFileName)),
+                   windows1252(made.birthdays));
+        writeOrDie(dir->filePath(QString::fromUtf8(datafile::appointmentFileName)),
+                   windows1252(made.appointments));
+    }
+    return *dir;
+}
+
+class SilentDialogs final : public ui::Dialogs
+{
+public:
+    bool ask(QWidget *, const QString &, const QString &) override { return true; }
+    void warn(QWidget *, const QString &title, const QString &text) override
+    {
+        // A warning means the measured path was not the normal one.
+        std::fprintf(stderr, "warning: %s: %s\n", qPrintable(title), qPrintable(text));
+        std::exit(1);
+    }
+};
+
+SilentDialogs dialogs;
+
+std::unique_ptr<ui::Form1> openWindow(int count)
+{
+    ui::Services services;
+    services.now = [] { return QDateTime(today, QTime(10, 0)); };
+    services.locale = QLocale(QLocale::German, QLocale::Germany);
+    services.dataDir = dataDir(count).path();
+    services.dialogs = &dialogs;
+    return std::make_unique<ui::Form1>(services);
+}
+
+void closeWindow(std::unique_ptr<ui::Form1> &window)
+{
+    window.reset();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+// The process's CPU time, kernel time included: on a shared machine the wall clock
+// mostly measures the neighbours' work. Wall time is kept as a counter.
+double cpuNow()
+{
+    timespec now{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
+    return static_cast<double>(now.tv_sec) + 1e-9 * static_cast<double>(now.tv_nsec);
+}
+
+double wallNow()
+{
+    return std::chrono::duration<double>(std::chrono::steady_clock::now().time_since_epoch()).count();
+}
+
+struct Elapsed {
+    double cpu = 0;
+    double wall = 0;
+};
+
+// One start-up, optionally until the window is on the (offscreen) screen and painted.
+Elapsed startUpTime(int count, bool shown)
+{
+    const double cpuStart = cpuNow();
+    const double wallStart = wallNow();
+    auto window = openWindow(count);
+    if (shown) {
+        window->show();
+        QCoreApplication::processEvents();
+    }
+    const Elapsed elapsed{cpuNow() - cpuStart, wallNow() - wallStart};
+    if (window->List4->count() != count || window->TBOX->count() != count) {
+        std::fputs("the window did not load every line\n", stderr);
+        std::exit(1);
+    }
+    closeWindow(window);
+    return elapsed;
+}
+
+// The median CPU time of a few starts on empty files: the yardstick for the ratios.
+double emptyStartSeconds(bool shown)
+{
+    static std::map<bool, double> cache;
+    if (auto found = cache.find(shown); found != cache.end())
+        return found->second;
+    startUpTime(0, shown); // the first window loads styles and fonts once
+    std::vector<double> times;
+    for (int i = 0; i < 9; ++i)
+        times.push_back(startUpTime(0, shown).cpu);
+    std::nth_element(times.begin(), times.begin() + 4, times.end());
+    return cache[shown] = times[4];
+}
+
+void BM_Overview(benchmark::State &state)
+{
+    const int count = static_cast<int>(state.range(0));
+    const Lines &input = lines(count);
+    const overview::Names names = overview::Names::from(QLocale(QLocale::German, QLocale::Germany));
+    for (auto _ : state) {
+        const overview::Result result = overview::compute(input.birthdays, input.appointments,
+                                                          today, names);
+        benchmark::DoNotOptimize(result.birthdayCount);
+        if (result.birthdayCount != count || result.appointmentCount != count)
+            state.SkipWithError("wrong counts");
+    }
+    state.counters["lines"] = 2.0 * count;
+    state.counters["per_line"] = benchmark::Counter(
+        2.0 * count, benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
+}
+
+void startUp(benchmark::State &state, bool shown)
+{
+    const int count = static_cast<int>(state.range(0));
+    const double empty = emptyStartSeconds(shown);
+    Elapsed total;
+    for (auto _ : state) {
+        const Elapsed elapsed = startUpTime(count, shown);
+        total.cpu += elapsed.cpu;
+        total.wall += elapsed.wall;
+        state.SetIterationTime(elapsed.cpu);
+    }
+    if (state.iterations() == 0)
+        return;
+    const auto iterations = static_cast<double>(state.iterations());
+    state.counters["x_empty"] = total.cpu / iterations / empty;
+    state.counters["wall_ms"] = 1e3 * total.wall / iterations;
+    state.counters["lines"] = 2.0 * count;
+}
+
+void BM_StartUp(benchmark::State &state)
+{
+    startUp(state, false);
+}
+
+// As above, plus showing the window and painting it once.
+void BM_StartUpShown(benchmark::State &state)
+{
+    startUp(state, true);
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    // The offscreen platform says this on every show; it would bury the table.
+    static const QtMessageHandler previous = qInstallMessageHandler(
+        [](QtMsgType type, const QMessageLogContext &context, const QString &message) {
+            if (!message.contains(QLatin1String("propagateSizeHints")))
+                previous(type, context, message);
+        });
+    QApplication app(argc, argv);
+    QApplication::setStyle(QStringLiteral("Fusion"));
+    for (const auto &[lines, iterations] : {std::pair{1000, 200}, {10000, 50}, {100000, 10}})
+        benchmark::RegisterBenchmark("BM_Overview", BM_Overview)
+            ->Arg(lines)
+            ->Iterations(iterations)
+            ->Unit(benchmark::kMillisecond);
+    const struct {
+        const char *name;
+        void (*run)(benchmark::State &);
+        int lines;
+        int iterations;
+    } starts[] = {
+        {"BM_StartUp", BM_StartUp, 0, 20},
+        {"BM_StartUp", BM_StartUp, 1000, 20},
+        {"BM_StartUp", BM_StartUp, 10000, 10},
+        {"BM_StartUp", BM_StartUp, 100000, 5},
+        {"BM_StartUpShown", BM_StartUpShown, 0, 20},
+        {"BM_StartUpShown", BM_StartUpShown, 100000, 5},
+    };
+    // Manual time keeps closing the window out of the figures.
+    for (const auto &s : starts)
+        benchmark::RegisterBenchmark(s.name, s.run)
+            ->Arg(s.lines)
+            ->Iterations(s.iterations)
+            ->UseManualTime()
+            ->Unit(benchmark::kMillisecond);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
