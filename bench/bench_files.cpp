@@ -10,7 +10,6 @@
 #include "ui/sortedlist.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QFile>
 #include <QStringConverter>
 #include <QTemporaryDir>
@@ -33,7 +32,7 @@ using namespace quirnel;
 
 const char16_t *const firstNames[] = {
     u"Jürgen", u"Jörg",   u"Björn", u"Sören",  u"Käthe", u"Günter", u"Bärbel", u"Hans",
-    u"Eva",    u"Otto",   u"Lena",  u"Ömer", u"Änne",  u"Marie",  u"Stefan", u"Özlem",
+    u"Eva",    u"Otto",   u"Lena",  u"Ömer",   u"Änne",  u"Marie",  u"Stefan", u"Özlem",
     u"Jonas",  u"Sophie", u"Max",   u"Renée",  u"Uwe",   u"Gisela", u"Dörte",  u"Frank"};
 const char16_t *const lastNames[] = {
     u"Müller",  u"Schäfer",   u"Köhler",  u"Weiß",    u"Groß",      u"Böhm",
