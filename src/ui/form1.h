@@ -128,7 +128,7 @@ private:
     void buildMenus();
     void connectHandlers();
     void Form_Load();
-    void loadFile(const char *name, ListBox *list, bool *unreadable);
+    QStringList loadFile(const char *name, ListBox *list, bool *unreadable);
     void berech();
     void Form_Activate();
     void setWindowHeight(double twips);
@@ -145,7 +145,7 @@ private:
     void connectListOps();
     void clearListKey(ListBox *list, const QString &title, QChar typed);
     void minuteClick(const QString &minutes);
-    bool writeBothFiles();
+    bool writeBothFiles(const QStringList &birthdays, const QStringList &appointments);
     void scheduleTick();
     void restart();
     void endNow();

@@ -5,6 +5,8 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 
+#include <algorithm>
+
 namespace quirnel::ui {
 
 ListBox::ListBox(bool sorted, QWidget *parent)
@@ -34,10 +36,13 @@ void ListBox::add(const QString &line)
     insertItem(low, line);
 }
 
-void ListBox::setLines(const QStringList &lines)
+QStringList ListBox::setLines(const QStringList &lines)
 {
     clear();
-    addItems(m_sorted ? sorting::sortedNoCase(lines) : lines);
+    const bool needsSort = m_sorted && !std::is_sorted(lines.begin(), lines.end(), sorting::lessNoCase);
+    const QStringList ordered = needsSort ? sorting::sortedNoCase(lines) : lines;
+    addItems(ordered);
+    return ordered;
 }
 
 QStringList ListBox::lines() const

@@ -17,7 +17,9 @@ public:
 
     bool isSorted() const { return m_sorted; }
     void add(const QString &line);
-    void setLines(const QStringList &lines); // sorts once, then fills
+    // Sorts once (unless already sorted, as saved files are), fills, and returns the
+    // lines in list order.
+    QStringList setLines(const QStringList &lines);
     QStringList lines() const;
     QString line(int index) const;
     void removeAt(int index);

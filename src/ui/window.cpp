@@ -60,14 +60,12 @@ void Form1::Form_Load()
 {
     birthdayDeletionFlag = 0;
     appointmentDeletionFlag = 0;
-    loadFile(datafile::birthdayFileName, List4, &birthdayFileUnreadable);
-    loadFile(datafile::appointmentFileName, TBOX, &appointmentFileUnreadable);
-    m_savedBirthdays = List4->lines();
-    m_savedAppointments = TBOX->lines();
+    m_savedBirthdays = loadFile(datafile::birthdayFileName, List4, &birthdayFileUnreadable);
+    m_savedAppointments = loadFile(datafile::appointmentFileName, TBOX, &appointmentFileUnreadable);
     berech();
 }
 
-void Form1::loadFile(const char *name, ListBox *list, bool *unreadable)
+QStringList Form1::loadFile(const char *name, ListBox *list, bool *unreadable)
 {
     const datafile::ReadResult result = datafile::read(dataPath(name));
     *unreadable = result.status == datafile::ReadResult::Status::Unreadable;
@@ -77,14 +75,15 @@ void Form1::loadFile(const char *name, ListBox *list, bool *unreadable)
                                        "Die Liste bleibt leer, und die Datei wird nicht "
                                        "überschrieben.")
                             .arg(QString::fromUtf8(name), result.error));
-        return;
+        return {};
     }
-    list->setLines(result.lines);
+    return list->setLines(result.lines);
 }
 
 void Form1::berech()
 {
-    const overview::Result r = overview::compute(List4->lines(), TBOX->lines(), today(),
+    // The lists hold exactly what was loaded; reading the copies spares two passes.
+    const overview::Result r = overview::compute(m_savedBirthdays, m_savedAppointments, today(),
                                                  overview::Names::from(m_services.locale));
     Text6->setText(QString::number(r.birthdayCount));
     Text7->setText(QString::number(r.birthdayCount));
@@ -226,14 +225,14 @@ void Form1::closeEvent(QCloseEvent *event)
     event->accept();
 }
 
-bool Form1::writeBothFiles()
+bool Form1::writeBothFiles(const QStringList &birthdays, const QStringList &appointments)
 {
     const struct {
         const char *name;
-        ListBox *list;
+        const QStringList &lines;
         bool unreadable;
-    } files[] = {{datafile::birthdayFileName, List4, birthdayFileUnreadable},
-                 {datafile::appointmentFileName, TBOX, appointmentFileUnreadable}};
+    } files[] = {{datafile::birthdayFileName, birthdays, birthdayFileUnreadable},
+                 {datafile::appointmentFileName, appointments, appointmentFileUnreadable}};
 
     QByteArray bytes[2];
     for (int i = 0; i < 2; ++i) {
@@ -247,7 +246,7 @@ bool Form1::writeBothFiles()
                                 .arg(name));
             return false;
         }
-        const QStringList lines = files[i].list->lines();
+        const QStringList &lines = files[i].lines;
         const datafile::Encoded encoded = datafile::encode(lines);
         if (encoded.badEntry >= 0) {
             m_dialogs->warn(this, QStringLiteral("Speichern nicht möglich"),
@@ -274,14 +273,16 @@ bool Form1::writeBothFiles()
 void Form1::Command7_Click()
 {
     // Nothing of the edit state changes unless both files are written.
-    if (!writeBothFiles())
+    const QStringList birthdays = List4->lines();
+    const QStringList appointments = TBOX->lines();
+    if (!writeBothFiles(birthdays, appointments))
         return;
     birthdayDeletionFlag = 0;
     appointmentDeletionFlag = 0;
     birthdayHeld = false;
     appointmentHeld = false;
-    m_savedBirthdays = List4->lines();
-    m_savedAppointments = TBOX->lines();
+    m_savedBirthdays = birthdays;
+    m_savedAppointments = appointments;
     Label10->show();
     Label10->setText(QStringLiteral("%1  Nam.    %2  Term.").arg(List4->count()).arg(TBOX->count()));
     QPalette palette = Label10->palette();
