@@ -51,6 +51,8 @@ ui::Form1 &WindowTest::start()
     services.locale = locale;
     services.dataDir = dir.path();
     services.dialogs = &dialogs;
+    services.restartProgram = restartProgram;
+    services.endProgram = endProgram;
     m_window = std::make_unique<ui::Form1>(services);
     m_window->show();
     return *m_window;

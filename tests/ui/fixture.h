@@ -13,6 +13,7 @@
 #include <gtest/gtest.h>
 
 #include <deque>
+#include <functional>
 #include <memory>
 
 namespace quirnel::testing {
@@ -61,6 +62,12 @@ protected:
     FakeDialogs dialogs;
     QDateTime now{QDate(2026, 12, 5), QTime(10, 0)};
     QLocale locale{QLocale::German, QLocale::Germany};
+    // Stand-ins for starting the next day's program and ending this one, so that no test
+    // starts a process or leaves the event loop. Replace them before start() to watch.
+    int restartCalls = 0;
+    int endCalls = 0;
+    std::function<bool()> restartProgram = [this] { ++restartCalls; return true; };
+    std::function<void()> endProgram = [this] { ++endCalls; };
 
 private:
     std::unique_ptr<ui::Form1> m_window;
