@@ -138,6 +138,7 @@ private:
     int calendarYear() const;
     // views.cpp
     void connectViews();
+    void enlarge(ListBox *list, QLabel *heading);
     // edit.cpp
     void connectEdit();
     void showEditBand();

@@ -69,6 +69,15 @@ int Form1::calendarYear() const
     return Calendar1->yearShown();
 }
 
+// One birthday box over the whole box area; the stacking order covers the others.
+void Form1::enlarge(ListBox *list, QLabel *heading)
+{
+    twips::place(list, 360, 2820, 6500, 2164);
+    twips::setLeft(heading, 360);
+    twips::setTop(heading, 2460);
+    twips::setWidth(heading, 6500);
+}
+
 void Form1::Geburtstag()
 {
     JahrPnl->hide();
@@ -177,10 +186,7 @@ void Form1::Info1_Click()
     Command5->setEnabled(false);
     Command14->setEnabled(true);
     TBOX->hide();
-    twips::place(List2, 360, 2820, 6500, 2164);
-    twips::setLeft(Label4, 360);
-    twips::setTop(Label4, 2460);
-    twips::setWidth(Label4, 6500);
+    enlarge(List2, Label4);
 }
 
 void Form1::Command12_Click()
@@ -239,10 +245,7 @@ void Form1::WochBtn_Click()
     List4->hide();
     List2->hide();
     Label4->hide();
-    twips::place(List5, 360, 2820, 6500, 2164);
-    twips::setLeft(Label15, 360);
-    twips::setTop(Label15, 2460);
-    twips::setWidth(Label15, 6500);
+    enlarge(List5, Label15);
 }
 
 void Form1::Command16_Click()
@@ -252,10 +255,7 @@ void Form1::Command16_Click()
     List4->hide();
     List2->hide();
     Label4->hide();
-    twips::place(List3, 360, 2820, 6500, 2164);
-    twips::setLeft(Label7, 360);
-    twips::setTop(Label7, 2460);
-    twips::setWidth(Label7, 6500);
+    enlarge(List3, Label7);
 }
 
 // Help, about, quit and quick-info
