@@ -260,10 +260,14 @@ bool Form1::writeBothFiles(const QStringList &birthdays, const QStringList &appo
     }
     for (int i = 0; i < 2; ++i) {
         if (const auto error = datafile::write(dataPath(files[i].name), bytes[i])) {
+            // The birthdays may already be written when the appointments fail: say so.
+            const QString outcome = i == 0
+                                        ? QStringLiteral("Die Änderungen sind nicht gespeichert.")
+                                        : QStringLiteral("Die Geburtstage sind gespeichert, die "
+                                                         "Termine nicht.");
             m_dialogs->warn(this, QStringLiteral("Speichern fehlgeschlagen"),
-                            QStringLiteral("Die Datei \"%1\" konnte nicht gespeichert werden:\n%2\n\n"
-                                           "Die Änderungen sind nicht gespeichert.")
-                                .arg(error->file, error->reason));
+                            QStringLiteral("Die Datei \"%1\" konnte nicht gespeichert werden:\n%2\n\n%3")
+                                .arg(error->file, error->reason, outcome));
             return false;
         }
     }
