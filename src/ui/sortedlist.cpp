@@ -4,6 +4,7 @@
 
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QSignalBlocker>
 
 #include <algorithm>
 
@@ -18,6 +19,11 @@ ListBox::ListBox(bool sorted, QWidget *parent)
 }
 
 void ListBox::add(const QString &line)
+{
+    quietly([&] { insertLine(line); });
+}
+
+void ListBox::insertLine(const QString &line)
 {
     if (!m_sorted) {
         addItem(line);
@@ -36,12 +42,22 @@ void ListBox::add(const QString &line)
     insertItem(low, line);
 }
 
+// Adding and removing lines is no selection by the user: no click handler runs for it,
+// and taking out the selected line leaves nothing selected (Qt would select the next).
+void ListBox::quietly(const std::function<void()> &change)
+{
+    const QSignalBlocker blocker(this);
+    change();
+}
+
 QStringList ListBox::setLines(const QStringList &lines)
 {
-    clear();
     const bool needsSort = m_sorted && !std::is_sorted(lines.begin(), lines.end(), sorting::lessNoCase);
     const QStringList ordered = needsSort ? sorting::sortedNoCase(lines) : lines;
-    addItems(ordered);
+    quietly([&] {
+        clear();
+        addItems(ordered);
+    });
     return ordered;
 }
 
@@ -62,7 +78,14 @@ QString ListBox::line(int index) const
 
 void ListBox::removeAt(int index)
 {
-    delete takeItem(index);
+    quietly([&] {
+        const bool wasSelected = item(index) && item(index)->isSelected();
+        delete takeItem(index);
+        if (wasSelected) {
+            clearSelection();
+            setCurrentIndex(QModelIndex());
+        }
+    });
 }
 
 int ListBox::selectedIndex() const

@@ -3,6 +3,8 @@
 #include <QListWidget>
 #include <QStringList>
 
+#include <functional>
+
 namespace quirnel::ui {
 
 // A list box of text lines with single selection. A sorted one keeps its lines in
@@ -37,6 +39,9 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
+    void quietly(const std::function<void()> &change);
+    void insertLine(const QString &line);
+
     bool m_sorted;
 };
 
