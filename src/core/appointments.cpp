@@ -64,10 +64,15 @@ QStringList ofToday(const QStringList &lines, QDate today)
     const qint64 todayKey = lines::leadingNumber(
         QString(twoDigits(today.day()) + twoDigits(today.month()) + fourDigits(today.year())));
     return select(lines, [&](const QString &line) {
-        const QString date = lines::dateOf(line);
-        const QString key = lines::left(date, 2) + lines::column(date, 4, 2)
-                            + lines::column(date, 7, 4);
-        return lines::leadingNumber(key) == todayKey;
+        // Day, month and year fields joined, without allocating per line.
+        QChar key[8];
+        qsizetype size = 0;
+        for (const QStringView field : {lines::columnView(line, 1, 2), lines::columnView(line, 4, 2),
+                                        lines::columnView(line, 7, 4)}) {
+            for (const QChar c : field)
+                key[size++] = c;
+        }
+        return lines::leadingNumber(QStringView(key, size)) == todayKey;
     });
 }
 

@@ -4,14 +4,19 @@
 
 namespace quirnel::lines {
 
-QString column(QStringView line, int from, int count)
+QStringView columnView(QStringView line, int from, int count)
 {
     const qsizetype start = qMax(from, 1) - 1;
     if (start >= line.size() || count == 0)
         return {};
     const qsizetype available = line.size() - start;
     const qsizetype length = count < 0 ? available : qMin<qsizetype>(count, available);
-    return line.sliced(start, length).toString();
+    return line.sliced(start, length);
+}
+
+QString column(QStringView line, int from, int count)
+{
+    return columnView(line, from, count).toString();
 }
 
 QString left(QStringView line, int count)

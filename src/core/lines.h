@@ -11,6 +11,8 @@ namespace quirnel::lines {
 
 // count < 0: to the end of the line.
 QString column(QStringView line, int from, int count = -1);
+// The same without a copy, for the scans over whole files.
+QStringView columnView(QStringView line, int from, int count = -1);
 QString left(QStringView line, int count);
 QString right(QStringView line, int count); // count <= 0 gives ""
 

@@ -35,26 +35,30 @@ bool isJubilee(int age)
     return false;
 }
 
+// Views into the birthday line: most entries are never listed, so nothing is copied
+// until a line is built.
 struct Entry {
-    QString day;
-    QString month;
-    QString name;
+    QStringView line;
+    QStringView day;
+    QStringView month;
     int age = 0;
     QDate thisYear; // invalid when day and month are no date
     std::optional<qint64> daysTo;
+    QString name() const { return lines::birthdayName(line); }
 };
 
 Entry entryOf(const QString &line, QDate today)
 {
     Entry e;
-    const QString date = lines::dateOf(line);
-    e.day = lines::left(date, 2);
-    e.month = lines::column(date, 4, 2);
-    e.name = lines::birthdayName(line);
-    e.age = today.year() - static_cast<int>(lines::leadingNumber(lines::right(date, 4)));
+    e.line = line;
+    const QStringView date = lines::columnView(line, 1, 10);
+    e.day = lines::columnView(date, 1, 2);
+    e.month = lines::columnView(date, 4, 2);
+    e.age = today.year()
+            - static_cast<int>(lines::leadingNumber(date.size() > 4 ? date.last(4) : date));
     // Only a day-month text in the "tt.mm." layout gives this year's birthday; a short
     // line or other separators give none and stay out of the strip, week and today.
-    const QString dayMonth = lines::left(date, 6);
+    const QStringView dayMonth = lines::columnView(date, 1, 6);
     if (dayMonth.size() == 6 && dayMonth[2] == u'.' && dayMonth[5] == u'.')
         e.thisYear = dates::dayInYear(e.day, e.month, today.year());
     if (e.thisYear.isValid())
@@ -71,8 +75,8 @@ void addToStrip(Result &r, const Entry &e)
                        + (days == 1 ? QStringLiteral("        morgen      :")
                                     : QStringLiteral("   in") + signedText(int(days))
                                           + QStringLiteral(" Tagen      :"))
-                       + e.name);
-        r.vlist.append(e.name);
+                       + e.name());
+        r.vlist.append(e.name());
         r.vt = QString::number(r.vlist.size());
     }
     if (days >= -5 && days <= -1) {
@@ -81,8 +85,8 @@ void addToStrip(Result &r, const Entry &e)
                        + (days == -1 ? QStringLiteral("        gestern      :")
                                      : QStringLiteral("vor  ") + QString::number(-days)
                                            + QStringLiteral(" Tagen     :"))
-                       + e.name);
-        r.rlist.append(e.name);
+                       + e.name());
+        r.rlist.append(e.name());
         r.rt = QString::number(r.rlist.size());
     }
     const auto a = r.vlist.size();
@@ -100,13 +104,13 @@ void congratulate(Result &r, const Entry &e)
     r.text8 = QStringLiteral("                                HAPPY");
     r.text9 = QStringLiteral("             BIRTHDAY!");
     r.list1Visible = false;
-    r.list1.append(u'(' + QString::number(e.age) + QStringLiteral(".)  ") + e.name);
+    r.list1.append(u'(' + QString::number(e.age) + QStringLiteral(".)  ") + e.name());
     r.text2 = QStringLiteral("und wird ") + QString::number(e.age) + QStringLiteral(" Jahre alt");
     if (r.list1.size() > 1) {
         r.text1Visible = false;
         r.list1Visible = true;
     }
-    r.text1 = e.name;
+    r.text1 = e.name();
     ++r.birthdaysToday;
     if (r.birthdaysToday >= 2) {
         r.text2Visible = false;
@@ -153,8 +157,8 @@ Result compute(const QStringList &birthdays, const QStringList &appointments, QD
         const Entry e = entryOf(line, today);
         addToStrip(r, e);
         if (isJubilee(e.age)) {
-            r.list3.append(e.day + u'.' + e.month + u'.' + QStringLiteral("   ")
-                           + QString::number(e.age) + QStringLiteral(".Geb.   ") + e.name);
+            r.list3.append(e.day.toString() + u'.' + e.month.toString() + u'.' + QStringLiteral("   ")
+                           + QString::number(e.age) + QStringLiteral(".Geb.   ") + e.name());
         }
         if (e.thisYear.isValid() && e.thisYear == today)
             congratulate(r, e);
@@ -166,15 +170,14 @@ Result compute(const QStringList &birthdays, const QStringList &appointments, QD
         r.label3 = QString::number(r.week) + QStringLiteral(". Woche");
 
     for (const Entry &e : entries) {
-        const QString shownDay = lines::left(e.day, 2);
         if (lines::leadingNumber(e.month) == today.month()) {
-            r.list2.append(shownDay + QStringLiteral(".    ")
+            r.list2.append(e.day.toString() + QStringLiteral(".    ")
                            + (e.age < 10 ? QStringLiteral("0") : QString())
-                           + QString::number(e.age) + QStringLiteral(".Geb.  ") + e.name);
+                           + QString::number(e.age) + QStringLiteral(".Geb.  ") + e.name());
         }
         if (e.thisYear.isValid() && dates::sundayWeek(e.thisYear) == r.week) {
-            r.list5.append(shownDay + QStringLiteral(". ") + names.dayShort[e.thisYear.dayOfWeek()]
-                           + QStringLiteral(" ") + QStringLiteral(": ") + e.name);
+            r.list5.append(e.day.toString() + QStringLiteral(". ") + names.dayShort[e.thisYear.dayOfWeek()]
+                           + QStringLiteral(" ") + QStringLiteral(": ") + e.name());
         }
     }
 
