@@ -17,19 +17,6 @@
 #include <string>
 #include <vector>
 
-static void PrintTo(const QString &text, std::ostream *out)
-{
-    *out << '"' << text.toStdString() << '"';
-}
-
-static void PrintTo(const QStringList &lines, std::ostream *out)
-{
-    *out << '{';
-    for (const QString &line : lines)
-        *out << "\n  \"" << line.toStdString() << '"';
-    *out << " }";
-}
-
 static void PrintTo(const QByteArray &bytes, std::ostream *out)
 {
     *out << '"';

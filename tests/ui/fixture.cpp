@@ -7,6 +7,19 @@
 #include <QTest>
 #include <QTextEdit>
 
+void PrintTo(const QString &text, std::ostream *out)
+{
+    *out << '"' << text.toStdString() << '"';
+}
+
+void PrintTo(const QStringList &lines, std::ostream *out)
+{
+    *out << '{';
+    for (const QString &line : lines)
+        *out << "\n  \"" << line.toStdString() << '"';
+    *out << " }";
+}
+
 namespace quirnel::testing {
 
 bool FakeDialogs::ask(QWidget *, const QString &title, const QString &text)

@@ -16,6 +16,12 @@
 #include <functional>
 #include <memory>
 
+#include <ostream>
+
+// Readable failure messages for texts and lists; found by argument-dependent lookup.
+void PrintTo(const QString &text, std::ostream *out);
+void PrintTo(const QStringList &lines, std::ostream *out);
+
 namespace quirnel::testing {
 
 // Answers questions from a queue (Yes when empty) and records everything asked.

@@ -14,19 +14,6 @@
 #include <optional>
 #include <ostream>
 
-static void PrintTo(const QString &text, std::ostream *out)
-{
-    *out << '"' << text.toStdString() << '"';
-}
-
-static void PrintTo(const QStringList &lines, std::ostream *out)
-{
-    *out << '{';
-    for (const QString &line : lines)
-        *out << "\n  \"" << line.toStdString() << '"';
-    *out << " }";
-}
-
 namespace quirnel::testing {
 namespace {
 

@@ -10,19 +10,6 @@
 #include <array>
 #include <ostream>
 
-static void PrintTo(const QString &text, std::ostream *out)
-{
-    *out << '"' << text.toStdString() << '"';
-}
-
-static void PrintTo(const QStringList &lines, std::ostream *out)
-{
-    *out << '{';
-    for (const QString &line : lines)
-        *out << "\n  \"" << line.toStdString() << '"';
-    *out << " }";
-}
-
 namespace quirnel::testing {
 namespace {
 

@@ -16,20 +16,6 @@
 #include <ostream>
 #include <vector>
 
-// Readable failure messages; found by argument-dependent lookup.
-static void PrintTo(const QString &text, std::ostream *out)
-{
-    *out << '"' << text.toStdString() << '"';
-}
-
-static void PrintTo(const QStringList &lines, std::ostream *out)
-{
-    *out << '{';
-    for (const QString &line : lines)
-        *out << "\n  \"" << line.toStdString() << '"';
-    *out << " }";
-}
-
 static void PrintTo(const QRectF &r, std::ostream *out)
 {
     *out << r.left() << ',' << r.top() << ',' << r.width() << ',' << r.height();

@@ -11,12 +11,6 @@
 #include <array>
 #include <ostream>
 
-// Readable failure messages; found by argument-dependent lookup.
-static void PrintTo(const QString &text, std::ostream *out)
-{
-    *out << '"' << text.toStdString() << '"';
-}
-
 static void PrintTo(const QRectF &r, std::ostream *out)
 {
     *out << r.left() << ',' << r.top() << ',' << r.width() << ',' << r.height();
