@@ -7,6 +7,7 @@
 #include "core/lines.h"
 #include "ui/sortedlist.h"
 
+#include <QAbstractItemView>
 #include <QCalendarWidget>
 #include <QCheckBox>
 #include <QEvent>
@@ -48,7 +49,9 @@ void Form1::connectListOps()
     connect(suchen, &QAction::triggered, this, &Form1::suchen_Click);
     connect(Eintragssuche, &QAction::triggered, this, &Form1::Eintragssuche_Click);
     connect(Calendar1, &QCalendarWidget::clicked, this, &Form1::Calendar1_Click);
-    connect(Calendar1, &QCalendarWidget::activated, this, &Form1::Calendar1_DblClick);
+    // A double-click on a day, not the calendar's "activated", which Enter also sends.
+    if (auto *days = Calendar1->findChild<QAbstractItemView *>(QStringLiteral("qt_calendar_calendarview")))
+        days->viewport()->installEventFilter(this);
     connect(O1, &QRadioButton::clicked, this, [this] { minuteClick(QStringLiteral("15")); });
     connect(O2, &QRadioButton::clicked, this, [this] { minuteClick(QStringLiteral("30")); });
     connect(O3, &QRadioButton::clicked, this, [this] { minuteClick(QStringLiteral("45")); });
@@ -61,6 +64,9 @@ bool Form1::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == Text5 && event->type() == QEvent::FocusOut)
         Text5_LostFocus();
+    if (event->type() == QEvent::MouseButtonDblClick && watched->parent()
+        && watched->parent()->objectName() == QStringLiteral("qt_calendar_calendarview"))
+        Calendar1_DblClick();
     return QMainWindow::eventFilter(watched, event);
 }
 

@@ -919,3 +919,26 @@ TEST_F(SearchPanel, CancelDoesNotBringBackTheTitles)
 
 } // namespace
 } // namespace quirnel::testing
+
+namespace quirnel::testing {
+namespace {
+
+// Enter on the calendar is no double-click: the time field stays as it was.
+TEST_F(CalendarWindow, EnterOnTheCalendarPicksNoHour)
+{
+    enter(Mode::AppointmentEdit);
+    clickDay(QDate(2026, 12, 9));
+    auto *days = control<QCalendarWidget>("Calendar1")->findChild<QAbstractItemView *>(
+        QStringLiteral("qt_calendar_calendarview"));
+    ASSERT_NE(days, nullptr);
+    QSignalSpy activated(calendar(), &QCalendarWidget::activated);
+
+    QTest::keyClick(days, Qt::Key_Return);
+
+    ASSERT_EQ(activated.count(), 1); // the calendar itself does report Enter
+    EXPECT_EQ(text("Text10"), "");
+    EXPECT_FALSE(shown("O1_0"));
+}
+
+} // namespace
+} // namespace quirnel::testing
