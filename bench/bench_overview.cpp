@@ -5,6 +5,8 @@
 // Start-up "Time" is CPU time (see cpuNow). Run by hand:
 //   bench_overview [--benchmark_filter=...]
 
+#include "sample_data.h"
+
 #include "core/datafile.h"
 #include "core/overview.h"
 #include "core/sorting.h"
@@ -33,31 +35,9 @@
 namespace {
 
 using namespace quirnel;
+using namespace quirnel::bench;
 
 const QDate today(2026, 12, 5);
-
-const char16_t *const firstNames[] = {
-    u"Jürgen", u"Jörg",   u"Björn", u"Sören", u"Käthe", u"Günter", u"Bärbel", u"Hans",
-    u"Eva",    u"Otto",   u"Lena",  u"Ömer",  u"Änne",  u"Marie",  u"Stefan", u"Renée"};
-const char16_t *const lastNames[] = {
-    u"Müller", u"Schäfer",   u"Köhler",  u"Weiß",  u"Groß",    u"Böhm",     u"Krüger",
-    u"Jäger",  u"Schmidt",   u"Meyer",   u"Klein", u"Wolf",    u"Schröder", u"Özdemir",
-    u"von Bülow", u"de la Cruz"};
-const char16_t *const appointmentTexts[] = {
-    u"Zahnarzt, Dr. Berg",   u"Elternabend", u"Rechnung über 120 € zahlen",
-    u"„Tatort“ mit Käthe", u"Übergabe – Büro", u"Weihnachtsmarkt mit Eva"};
-
-template<typename T, std::size_t N>
-QString pick(std::mt19937 &random, const T (&names)[N])
-{
-    return QString::fromUtf16(names[random() % N]);
-}
-
-QString randomDate(std::mt19937 &random, QDate first, QDate last)
-{
-    const auto span = static_cast<unsigned>(first.daysTo(last));
-    return first.addDays(random() % span).toString(QStringLiteral("dd.MM.yyyy"));
-}
 
 // Lines as the window holds them: sorted without regard to case.
 struct Lines {
@@ -72,48 +52,11 @@ const Lines &lines(int count)
         return found->second;
     std::mt19937 random(51226u + static_cast<unsigned>(count));
     Lines made;
-    for (int i = 0; i < count; ++i)
-        made.birthdays.append(randomDate(random, QDate(1930, 1, 1), QDate(2025, 12, 31))
-                              + QStringLiteral("     ") + pick(random, firstNames) + u' '
-                              + pick(random, lastNames));
-    for (int i = 0; i < count; ++i) {
-        // One in five has no time of day: twelve asterisks stand in its place.
-        const QString time = random() % 5 == 0
-                                 ? QStringLiteral("************")
-                                 : QStringLiteral("%1:%2 Uhr")
-                                       .arg(7 + random() % 14, 2, 10, QLatin1Char('0'))
-                                       .arg(15 * (random() % 4), 2, 10, QLatin1Char('0'));
-        made.appointments.append(randomDate(random, QDate(2026, 1, 1), QDate(2027, 12, 31))
-                                 + QStringLiteral("  ") + time + QStringLiteral("   ")
-                                 + pick(random, appointmentTexts));
-    }
+    made.birthdays = birthdayLines(count, random);
+    made.appointments = appointmentLines(count, random);
     made.birthdays = sorting::sortedNoCase(made.birthdays);
     made.appointments = sorting::sortedNoCase(made.appointments);
     return cache[count] = std::move(made);
-}
-
-QByteArray windows1252(const QStringList &list)
-{
-    QStringEncoder encoder("windows-1252");
-    QByteArray bytes;
-    for (const QString &line : list) {
-        bytes += encoder.encode(line);
-        bytes += "\r\n";
-    }
-    if (!encoder.isValid() || encoder.hasError()) {
-        std::fputs("cannot encode the generated lines as windows-1252\n", stderr);
-        std::exit(1);
-    }
-    return bytes;
-}
-
-void writeOrDie(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size()) {
-        std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
-        std::exit(1);
-    }
 }
 
 // A folder per size with both files; size 0 gives two empty files.
