@@ -94,17 +94,17 @@ bool behindEverything(Kind kind)
     return kind == Kind::Label || kind == Kind::Shape || kind == Kind::Rule;
 }
 
-QWidget *create(const ControlSpec &spec, QWidget *parent)
+QWidget *create(const ControlSpec &row, QWidget *parent)
 {
-    const QString text = QString::fromUtf8(spec.text);
-    const bool centred = (spec.flags & Centred) != 0;
-    switch (spec.kind) {
+    const QString text = QString::fromUtf8(row.text);
+    const bool centred = (row.flags & Centred) != 0;
+    switch (row.kind) {
     case Kind::Label: {
         auto *label = new QLabel(text, parent);
         label->setTextFormat(Qt::PlainText);
         label->setAlignment(centred ? Qt::AlignHCenter | Qt::AlignVCenter
                                     : Qt::AlignLeft | Qt::AlignVCenter);
-        if (spec.flags & Bordered)
+        if (row.flags & Bordered)
             label->setFrameStyle(QFrame::Box | QFrame::Plain);
         return label;
     }
@@ -112,14 +112,14 @@ QWidget *create(const ControlSpec &spec, QWidget *parent)
         auto *edit = new QLineEdit(text, parent);
         if (centred)
             edit->setAlignment(Qt::AlignCenter);
-        edit->setReadOnly(spec.flags & ReadOnly);
-        edit->setFrame(!(spec.flags & Borderless));
+        edit->setReadOnly(row.flags & ReadOnly);
+        edit->setFrame(!(row.flags & Borderless));
         return edit;
     }
     case Kind::Memo: {
         auto *memo = new QTextEdit(parent);
         memo->setAcceptRichText(false);
-        memo->setReadOnly(spec.flags & ReadOnly);
+        memo->setReadOnly(row.flags & ReadOnly);
         memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         memo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         if (centred)
@@ -132,14 +132,14 @@ QWidget *create(const ControlSpec &spec, QWidget *parent)
     case Kind::PictureButton: {
         auto *button = new QToolButton(parent);
         button->setText(text);
-        button->setIcon(QIcon(QString::fromUtf8(spec.style.picture)));
+        button->setIcon(QIcon(QString::fromUtf8(row.style.picture)));
         button->setIconSize(QSize(28, 28));
         button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
         return button;
     }
     case Kind::List:
     case Kind::SortedList:
-        return new ListBox(spec.kind == Kind::SortedList, parent);
+        return new ListBox(row.kind == Kind::SortedList, parent);
     case Kind::Panel: {
         auto *panel = new QFrame(parent);
         panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
@@ -164,7 +164,7 @@ QWidget *create(const ControlSpec &spec, QWidget *parent)
     }
     case Kind::Image: {
         auto *image = new QLabel(parent);
-        image->setPixmap(QPixmap(QString::fromUtf8(spec.style.picture)));
+        image->setPixmap(QPixmap(QString::fromUtf8(row.style.picture)));
         image->setScaledContents(true);
         return image;
     }
@@ -185,36 +185,36 @@ QWidget *create(const ControlSpec &spec, QWidget *parent)
     return nullptr;
 }
 
-void applyStyle(QWidget *widget, const ControlSpec &spec)
+void applyStyle(QWidget *widget, const ControlSpec &row)
 {
-    const double points = spec.style.points > 0 ? spec.style.points : 8.0;
-    widget->setFont(dialogFont(points, (spec.flags & Bold) != 0));
+    const double points = row.style.points > 0 ? row.style.points : 8.0;
+    widget->setFont(dialogFont(points, (row.flags & Bold) != 0));
     QPalette palette = widget->palette();
-    if (spec.style.back != 0) {
+    if (row.style.back != 0) {
         for (auto role : {QPalette::Window, QPalette::Base, QPalette::Button})
-            palette.setColor(role, QColor::fromRgb(spec.style.back));
+            palette.setColor(role, QColor::fromRgb(row.style.back));
         widget->setAutoFillBackground(true);
     }
-    if (spec.style.fore != 0) {
+    if (row.style.fore != 0) {
         for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
-            palette.setColor(role, QColor::fromRgb(spec.style.fore));
+            palette.setColor(role, QColor::fromRgb(row.style.fore));
     }
-    if (spec.kind == Kind::Shape || spec.kind == Kind::Rule)
-        palette.setColor(QPalette::WindowText, spec.style.back != 0 ? QColor::fromRgb(spec.style.back)
+    if (row.kind == Kind::Shape || row.kind == Kind::Rule)
+        palette.setColor(QPalette::WindowText, row.style.back != 0 ? QColor::fromRgb(row.style.back)
                                                                     : QColor(Qt::black));
     widget->setPalette(palette);
-    if (spec.kind == Kind::Shape || spec.kind == Kind::Rule)
+    if (row.kind == Kind::Shape || row.kind == Kind::Rule)
         widget->setAutoFillBackground(false);
 }
 
 // A few captions were laid out for a narrower font than Arial's metrics; they take
 // the narrow face of the same family rather than run out of their boxes.
-void fitCaption(QWidget *widget, const ControlSpec &spec)
+void fitCaption(QWidget *widget, const ControlSpec &row)
 {
-    if (spec.kind != Kind::Label || !*spec.text)
+    if (row.kind != Kind::Label || !*row.text)
         return;
-    const int room = widget->width() - ((spec.flags & Bordered) ? 4 : 0);
-    if (QFontMetrics(widget->font()).horizontalAdvance(QString::fromUtf8(spec.text)) <= room)
+    const int room = widget->width() - ((row.flags & Bordered) ? 4 : 0);
+    if (QFontMetrics(widget->font()).horizontalAdvance(QString::fromUtf8(row.text)) <= room)
         return;
     QFont narrow = widget->font();
     narrow.setFamily(QStringLiteral("Liberation Sans Narrow"));
@@ -227,18 +227,18 @@ QHash<QString, QWidget *> buildControls(QWidget *client)
 {
     QHash<QString, QWidget *> byName;
     QList<QWidget *> backmost;
-    for (const ControlSpec &spec : controlTable()) {
-        QWidget *parent = *spec.parent ? byName.value(QString::fromUtf8(spec.parent)) : client;
+    for (const ControlSpec &row : controlTable()) {
+        QWidget *parent = *row.parent ? byName.value(QString::fromUtf8(row.parent)) : client;
         Q_ASSERT(parent);
-        QWidget *widget = create(spec, parent);
-        widget->setObjectName(QString::fromUtf8(spec.name));
-        widget->setToolTip(QString::fromUtf8(spec.tip));
-        applyStyle(widget, spec);
-        twips::place(widget, spec.pos.left, spec.pos.top, spec.pos.width, spec.pos.height);
-        fitCaption(widget, spec);
-        widget->setEnabled(!(spec.flags & Disabled));
-        widget->setVisible(!(spec.flags & Hidden));
-        if (behindEverything(spec.kind))
+        QWidget *widget = create(row, parent);
+        widget->setObjectName(QString::fromUtf8(row.name));
+        widget->setToolTip(QString::fromUtf8(row.tip));
+        applyStyle(widget, row);
+        twips::place(widget, row.pos.left, row.pos.top, row.pos.width, row.pos.height);
+        fitCaption(widget, row);
+        widget->setEnabled(!(row.flags & Disabled));
+        widget->setVisible(!(row.flags & Hidden));
+        if (behindEverything(row.kind))
             backmost.append(widget);
         byName.insert(widget->objectName(), widget);
     }
