@@ -54,8 +54,16 @@ const Lines &lines(int count)
     Lines made;
     made.birthdays = birthdayLines(count, random);
     made.appointments = appointmentLines(count, random);
-    made.birthdays = sorting::sortedNoCase(made.birthdays);
-    made.appointments = sorting::sortedNoCase(made.appointments);
+    // Copied in list order, so the text lies in memory as it does after reading a file.
+    const auto inMemoryOrder = [](const QStringList &sorted) {
+        QStringList copies;
+        copies.reserve(sorted.size());
+        for (const QString &line : sorted)
+            copies.append(QString(line.constData(), line.size()));
+        return copies;
+    };
+    made.birthdays = inMemoryOrder(sorting::sortedNoCase(made.birthdays));
+    made.appointments = inMemoryOrder(sorting::sortedNoCase(made.appointments));
     return cache[count] = std::move(made);
 }
 
