@@ -56,15 +56,6 @@ public:
     }
 };
 
-void setBackground(QWidget *widget, QRgb colour)
-{
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::Window, QColor::fromRgb(colour));
-    widget->setPalette(palette);
-}
-
-constexpr QRgb paleRed = 0xFFFFC0C0;
-
 } // namespace
 
 void Form1::connectEdit()
@@ -94,7 +85,7 @@ void Form1::showEditBand()
     Command7->show();
     Command8->show();
     Label10->show();
-    setBackground(Label10, paleRed);
+    setColour(Label10, QPalette::Window, colour::paleRed);
     Label10->clear();
     Label11->show();
 }

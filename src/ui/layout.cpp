@@ -87,6 +87,13 @@ QFont dialogFont(double points, bool bold)
     return font;
 }
 
+void setColour(QWidget *widget, QPalette::ColorRole role, QRgb colour)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(role, QColor::fromRgb(colour));
+    widget->setPalette(palette);
+}
+
 namespace {
 
 bool behindEverything(Kind kind)

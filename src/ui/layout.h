@@ -4,6 +4,7 @@
 
 #include <QFont>
 #include <QHash>
+#include <QPalette>
 #include <QRectF>
 #include <QString>
 
@@ -32,5 +33,8 @@ namespace quirnel::ui {
 QHash<QString, QWidget *> buildControls(QWidget *client);
 
 QFont dialogFont(double points = 8.0, bool bold = false);
+
+// One colour of a widget's palette, as the handlers change backgrounds and text.
+void setColour(QWidget *widget, QPalette::ColorRole role, QRgb colour);
 
 } // namespace quirnel::ui

@@ -20,19 +20,13 @@ namespace quirnel::ui {
 
 namespace {
 
+using namespace colour;
+
 void setColours(ListBox *list, QRgb back, QRgb fore)
 {
-    QPalette palette = list->palette();
-    palette.setColor(QPalette::Base, QColor::fromRgb(back));
-    palette.setColor(QPalette::Text, QColor::fromRgb(fore));
-    list->setPalette(palette);
+    setColour(list, QPalette::Base, back);
+    setColour(list, QPalette::Text, fore);
 }
-
-constexpr QRgb panelGrey = 0xFFC0C0C0;
-constexpr QRgb weekGrey = 0xFF808080;
-constexpr QRgb todayGrey = 0xFFE0E0E0;
-constexpr QRgb black = 0xFF000000;
-constexpr QRgb white = 0xFFFFFFFF;
 
 } // namespace
 
@@ -151,7 +145,7 @@ void Form1::Command10_Click()
     Frame3->show();
     List7->show();
     Command1->hide();
-    setColours(List7, panelGrey, black);
+    setColours(List7, grey, black);
     Label17[0]->show();
     Frame6->hide();
     const QDate first(today().year(), today().month(), 1);
@@ -199,7 +193,7 @@ void Form1::Command12_Click()
     Frame6->hide();
     Frame3->show();
     List7->show();
-    setColours(List7, weekGrey, white);
+    setColours(List7, darkGrey, white);
     Command1->hide();
     Label17[0]->show();
     Label17[0]->setText(QStringLiteral("Termine in dieser Woche"));
@@ -220,7 +214,7 @@ void Form1::Command9_Click()
     Text13->hide();
     Calendar1->hide();
     Command1->hide();
-    setColours(List7, todayGrey, black);
+    setColours(List7, veryLightGrey, black);
     List7->clear();
     Frame6->hide();
     for (int i = 0; i < List8->count(); ++i)

@@ -289,9 +289,7 @@ void Form1::Command7_Click()
     m_savedAppointments = appointments;
     Label10->show();
     Label10->setText(QStringLiteral("%1  Nam.    %2  Term.").arg(List4->count()).arg(TBOX->count()));
-    QPalette palette = Label10->palette();
-    palette.setColor(QPalette::Window, QColor(0, 255, 0));
-    Label10->setPalette(palette);
+    setColour(Label10, QPalette::Window, colour::green);
     Command8->setEnabled(true);
     Text6->setText(QString::number(List4->count()));
     Text15->setText(QString::number(TBOX->count()));
