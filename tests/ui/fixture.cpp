@@ -1,11 +1,14 @@
 #include "fixture.h"
 
 #include <QAbstractButton>
+
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTest>
 #include <QTextEdit>
+
+#include <cstdio>
 
 void PrintTo(const QString &text, std::ostream *out)
 {
@@ -21,6 +24,42 @@ void PrintTo(const QStringList &lines, std::ostream *out)
 }
 
 namespace quirnel::testing {
+
+namespace {
+
+std::string escaped(const QByteArray &bytes)
+{
+    std::string out;
+    for (const char c : bytes) {
+        const auto b = static_cast<unsigned char>(c);
+        if (b >= 0x20 && b < 0x7F && b != '\\') {
+            out += c;
+        } else {
+            char hex[8];
+            std::snprintf(hex, sizeof hex, "\\x%02X", b);
+            out += hex;
+        }
+    }
+    return out;
+}
+
+} // namespace
+
+::testing::AssertionResult sameBytes(const QByteArray &expected, const QByteArray &actual)
+{
+    if (expected == actual)
+        return ::testing::AssertionSuccess();
+    const QList<QByteArray> e = expected.split('\n');
+    const QList<QByteArray> a = actual.split('\n');
+    for (qsizetype i = 0;; ++i) {
+        const QByteArray el = i < e.size() ? e[i] : QByteArray("<end of file>");
+        const QByteArray al = i < a.size() ? a[i] : QByteArray("<end of file>");
+        if (el != al)
+            return ::testing::AssertionFailure() << "first difference in line " << i + 1
+                                                 << ":\n  expected \"" << escaped(el)
+                                                 << "\"\n    actual \"" << escaped(al) << '"';
+    }
+}
 
 bool FakeDialogs::ask(QWidget *, const QString &title, const QString &text)
 {

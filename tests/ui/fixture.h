@@ -24,6 +24,9 @@ void PrintTo(const QStringList &lines, std::ostream *out);
 
 namespace quirnel::testing {
 
+// Byte-exact file comparison; a mismatch names the first differing line.
+::testing::AssertionResult sameBytes(const QByteArray &expected, const QByteArray &actual);
+
 // Answers questions from a queue (Yes when empty) and records everything asked.
 class FakeDialogs final : public ui::Dialogs
 {

@@ -47,38 +47,6 @@ QStringList entriesOf(const QByteArray &bytes)
     return entries;
 }
 
-std::string escaped(const QByteArray &bytes)
-{
-    std::string out;
-    for (const char c : bytes) {
-        const auto b = static_cast<unsigned char>(c);
-        if (b >= 0x20 && b < 0x7F && b != '\\') {
-            out += c;
-        } else {
-            char hex[8];
-            std::snprintf(hex, sizeof hex, "\\x%02X", b);
-            out += hex;
-        }
-    }
-    return out;
-}
-
-::testing::AssertionResult sameBytes(const QByteArray &expected, const QByteArray &actual)
-{
-    if (expected == actual)
-        return ::testing::AssertionSuccess();
-    const QList<QByteArray> e = expected.split('\n');
-    const QList<QByteArray> a = actual.split('\n');
-    for (qsizetype i = 0;; ++i) {
-        const QByteArray el = i < e.size() ? e[i] : QByteArray("<end of file>");
-        const QByteArray al = i < a.size() ? a[i] : QByteArray("<end of file>");
-        if (el != al)
-            return ::testing::AssertionFailure() << "first difference in line " << i + 1
-                                                 << ":\n  expected \"" << escaped(el)
-                                                 << "\"\n    actual \"" << escaped(al) << '"';
-    }
-}
-
 enum class Mode { BirthdayView, AppointmentView, BirthdayEdit, AppointmentEdit };
 
 class ListOps : public WindowTest
