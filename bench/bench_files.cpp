@@ -104,7 +104,7 @@ QByteArray readRaw(const QString &path)
 qsizetype readBothRaw(const DataDir &data)
 {
     return readRaw(data.path(datafile::birthdayFileName)).size()
-           + readRaw(data.path(datafile::appointmentFileName)).size();
+        + readRaw(data.path(datafile::appointmentFileName)).size();
 }
 
 // The process's CPU time, kernel time included: on a shared machine the wall clock
@@ -118,7 +118,8 @@ double cpuNow()
 
 double wallNow()
 {
-    return std::chrono::duration<double>(std::chrono::steady_clock::now().time_since_epoch()).count();
+    return std::chrono::duration<double>(std::chrono::steady_clock::now().time_since_epoch())
+        .count();
 }
 
 // The median of a few raw reads: the yardstick for the ratios.
@@ -142,7 +143,9 @@ double rawSeconds(int lines)
 // Manual timing: set-up and tear-down (closing a window) stay outside the figure.
 struct Timing {
     Timing(benchmark::State &state, int lines)
-        : state(state), lines(lines) {}
+        : state(state)
+        , lines(lines)
+    { }
     void start()
     {
         cpuStart = cpuNow();

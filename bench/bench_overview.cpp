@@ -124,7 +124,8 @@ double cpuNow()
 
 double wallNow()
 {
-    return std::chrono::duration<double>(std::chrono::steady_clock::now().time_since_epoch()).count();
+    return std::chrono::duration<double>(std::chrono::steady_clock::now().time_since_epoch())
+        .count();
 }
 
 struct Elapsed {
@@ -171,8 +172,8 @@ void BM_Overview(benchmark::State &state)
     const Lines &input = lines(count);
     const overview::Names names = overview::Names::from(QLocale(QLocale::German, QLocale::Germany));
     for (auto _ : state) {
-        const overview::Result result = overview::compute(input.birthdays, input.appointments,
-                                                          today, names);
+        const overview::Result result
+            = overview::compute(input.birthdays, input.appointments, today, names);
         benchmark::DoNotOptimize(result.birthdayCount);
         if (result.birthdayCount != count || result.appointmentCount != count)
             state.SkipWithError("wrong counts");

@@ -14,25 +14,31 @@
 
 namespace quirnel::bench {
 
-inline const char16_t *const firstNames[] = {
-    u"Jürgen", u"Jörg",   u"Björn", u"Sören",  u"Käthe", u"Günter", u"Bärbel", u"Hans",
-    u"Eva",    u"Otto",   u"Lena",  u"Ömer",   u"Änne",  u"Marie",  u"Stefan", u"Özlem",
-    u"Jonas",  u"Sophie", u"Max",   u"Renée",  u"Uwe",   u"Gisela", u"Dörte",  u"Frank"};
-inline const char16_t *const lastNames[] = {
-    u"Müller",  u"Schäfer",   u"Köhler",  u"Weiß",    u"Groß",      u"Böhm",
-    u"Krüger",  u"Jäger",     u"Hölzl",   u"Schmidt", u"Meyer",     u"Wagner",
-    u"Becker",  u"Hoffmann",  u"Schulz",  u"Koch",    u"Richter",   u"Klein",
-    u"Wolf",    u"Schröder",  u"Neumann", u"Schwarz", u"Zimmermann", u"Braun",
-    u"von Bülow", u"de la Cruz", u"Lüdenscheidt", u"Özdemir"};
+inline const char16_t *const firstNames[]
+    = {u"Jürgen", u"Jörg",   u"Björn", u"Sören", u"Käthe", u"Günter", u"Bärbel", u"Hans",
+       u"Eva",    u"Otto",   u"Lena",  u"Ömer",  u"Änne",  u"Marie",  u"Stefan", u"Özlem",
+       u"Jonas",  u"Sophie", u"Max",   u"Renée", u"Uwe",   u"Gisela", u"Dörte",  u"Frank"};
+inline const char16_t *const lastNames[]
+    = {u"Müller",    u"Schäfer",    u"Köhler",       u"Weiß",    u"Groß",       u"Böhm",
+       u"Krüger",    u"Jäger",      u"Hölzl",        u"Schmidt", u"Meyer",      u"Wagner",
+       u"Becker",    u"Hoffmann",   u"Schulz",       u"Koch",    u"Richter",    u"Klein",
+       u"Wolf",      u"Schröder",   u"Neumann",      u"Schwarz", u"Zimmermann", u"Braun",
+       u"von Bülow", u"de la Cruz", u"Lüdenscheidt", u"Özdemir"};
 // Appointment texts include the bytes 0x80-0x9F where Windows-1252 differs from Latin-1.
-inline const char16_t *const appointmentTexts[] = {
-    u"Zahnarzt, Dr. Berg",         u"Elternabend",
-    u"Rechnung über 120 € zahlen", u"„Tatort“ mit Käthe",
-    u"Übergabe – Büro Süd",        u"Müllabfuhr",
-    u"Geburtstag feiern",          u"Weihnachtsmarkt mit Eva",
-    u"TÜV für den Wagen",          u"Steuererklärung abgeben",
-    u"Friseur",                    u"Kündigung schicken…",
-    u"Ärztin: Blutabnahme",        u"‚Kaffee‘ bei Jörg"};
+inline const char16_t *const appointmentTexts[] = {u"Zahnarzt, Dr. Berg",
+                                                   u"Elternabend",
+                                                   u"Rechnung über 120 € zahlen",
+                                                   u"„Tatort“ mit Käthe",
+                                                   u"Übergabe – Büro Süd",
+                                                   u"Müllabfuhr",
+                                                   u"Geburtstag feiern",
+                                                   u"Weihnachtsmarkt mit Eva",
+                                                   u"TÜV für den Wagen",
+                                                   u"Steuererklärung abgeben",
+                                                   u"Friseur",
+                                                   u"Kündigung schicken…",
+                                                   u"Ärztin: Blutabnahme",
+                                                   u"‚Kaffee‘ bei Jörg"};
 
 template<typename T, std::size_t N>
 inline QString pick(std::mt19937 &random, const T (&names)[N])
@@ -67,10 +73,10 @@ inline QStringList appointmentLines(int count, std::mt19937 &random)
         const QString date = dateText(first.addDays(random() % span));
         // One in five has no time of day: twelve asterisks stand in its place.
         const QString time = random() % 5 == 0
-                                 ? QStringLiteral("************")
-                                 : QStringLiteral("%1:%2 Uhr")
-                                       .arg(7 + random() % 14, 2, 10, QLatin1Char('0'))
-                                       .arg(15 * (random() % 4), 2, 10, QLatin1Char('0'));
+            ? QStringLiteral("************")
+            : QStringLiteral("%1:%2 Uhr")
+                  .arg(7 + random() % 14, 2, 10, QLatin1Char('0'))
+                  .arg(15 * (random() % 4), 2, 10, QLatin1Char('0'));
         lines.append(date + QStringLiteral("  ") + time + QStringLiteral("   ")
                      + pick(random, appointmentTexts));
     }

@@ -17,7 +17,7 @@ QString fourDigits(int n)
     return QStringLiteral("%1").arg(n, 4, 10, QLatin1Char('0'));
 }
 
-template <typename Pred>
+template<typename Pred>
 QStringList select(const QStringList &lines, Pred keep)
 {
     QStringList out;
@@ -54,8 +54,8 @@ QStringList ofWeek(const QStringList &lines, QDate today)
 
 QStringList ofDay(const QStringList &lines, QDate day)
 {
-    const QString text =
-        twoDigits(day.day()) + u'.' + twoDigits(day.month()) + u'.' + fourDigits(day.year());
+    const QString text
+        = twoDigits(day.day()) + u'.' + twoDigits(day.month()) + u'.' + fourDigits(day.year());
     return select(lines, [&](const QString &line) { return lines::dateOf(line) == text; });
 }
 
@@ -67,8 +67,9 @@ QStringList ofToday(const QStringList &lines, QDate today)
         // Day, month and year fields joined, without allocating per line.
         QChar key[8];
         qsizetype size = 0;
-        for (const QStringView field : {lines::columnView(line, 1, 2), lines::columnView(line, 4, 2),
-                                        lines::columnView(line, 7, 4)}) {
+        for (const QStringView field :
+             {lines::columnView(line, 1, 2), lines::columnView(line, 4, 2),
+              lines::columnView(line, 7, 4)}) {
             for (const QChar c : field)
                 key[size++] = c;
         }

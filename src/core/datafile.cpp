@@ -73,9 +73,7 @@ std::optional<SaveError> write(const QString &path, const QByteArray &bytes)
     QSaveFile file(path);
     // Writing in place would defeat the point: the old file must survive a failure.
     file.setDirectWriteFallback(false);
-    const auto failed = [&] {
-        return SaveError{QFileInfo(path).fileName(), file.errorString()};
-    };
+    const auto failed = [&] { return SaveError{QFileInfo(path).fileName(), file.errorString()}; };
     if (!file.open(QIODevice::WriteOnly))
         return failed();
     // A full disk first shows as a short write without an error, and commit() would

@@ -20,14 +20,15 @@ QString right(QStringView line, int count); // count <= 0 gives ""
 // are none ("19 70" is 1970, "12ab" is 12, "abc" is 0).
 qint64 leadingNumber(QStringView text);
 
-QString dateOf(QStringView line);  // columns 1-10
-QString dayOf(QStringView line);   // columns 1-2
-QString monthOf(QStringView line); // columns 4-5
-QString yearOf(QStringView line);  // columns 7-10
+QString dateOf(QStringView line);       // columns 1-10
+QString dayOf(QStringView line);        // columns 1-2
+QString monthOf(QStringView line);      // columns 4-5
+QString yearOf(QStringView line);       // columns 7-10
 QString birthdayName(QStringView line); // from column 15, with its leading blank
 
 QString birthdayLine(const QString &date, const QString &name);
-QString appointmentLine(const QString &date, const QString &time, const QString &text); // time may be empty
+QString appointmentLine(const QString &date, const QString &time,
+                        const QString &text); // time may be empty
 
 struct BirthdayParts {
     QString date;

@@ -55,7 +55,7 @@ Entry entryOf(const QString &line, QDate today)
     e.day = lines::columnView(date, 1, 2);
     e.month = lines::columnView(date, 4, 2);
     e.age = today.year()
-            - static_cast<int>(lines::leadingNumber(date.size() > 4 ? date.last(4) : date));
+        - static_cast<int>(lines::leadingNumber(date.size() > 4 ? date.last(4) : date));
     // Only a day-month text in the "tt.mm." layout gives this year's birthday; a short
     // line or other separators give none and stay out of the strip, week and today.
     const QStringView dayMonth = lines::columnView(date, 1, 6);
@@ -74,7 +74,7 @@ void addToStrip(Result &r, const Entry &e)
         r.list6.append(QStringLiteral("  Geburtstag hat    -> ")
                        + (days == 1 ? QStringLiteral("        morgen      :")
                                     : QStringLiteral("   in") + signedText(int(days))
-                                          + QStringLiteral(" Tagen      :"))
+                                  + QStringLiteral(" Tagen      :"))
                        + e.name());
         r.vlist.append(e.name());
         r.vt = QString::number(r.vlist.size());
@@ -84,7 +84,7 @@ void addToStrip(Result &r, const Entry &e)
         r.list6.append(QStringLiteral("  Geburtstag hatte -> ")
                        + (days == -1 ? QStringLiteral("        gestern      :")
                                      : QStringLiteral("vor  ") + QString::number(-days)
-                                           + QStringLiteral(" Tagen     :"))
+                                  + QStringLiteral(" Tagen     :"))
                        + e.name());
         r.rlist.append(e.name());
         r.rt = QString::number(r.rlist.size());
@@ -157,8 +157,9 @@ Result compute(const QStringList &birthdays, const QStringList &appointments, QD
         const Entry e = entryOf(line, today);
         addToStrip(r, e);
         if (isJubilee(e.age)) {
-            r.list3.append(e.day.toString() + u'.' + e.month.toString() + u'.' + QStringLiteral("   ")
-                           + QString::number(e.age) + QStringLiteral(".Geb.   ") + e.name());
+            r.list3.append(e.day.toString() + u'.' + e.month.toString() + u'.'
+                           + QStringLiteral("   ") + QString::number(e.age)
+                           + QStringLiteral(".Geb.   ") + e.name());
         }
         if (e.thisYear.isValid() && e.thisYear == today)
             congratulate(r, e);
@@ -172,19 +173,20 @@ Result compute(const QStringList &birthdays, const QStringList &appointments, QD
     for (const Entry &e : entries) {
         if (lines::leadingNumber(e.month) == today.month()) {
             r.list2.append(e.day.toString() + QStringLiteral(".    ")
-                           + (e.age < 10 ? QStringLiteral("0") : QString())
-                           + QString::number(e.age) + QStringLiteral(".Geb.  ") + e.name());
+                           + (e.age < 10 ? QStringLiteral("0") : QString()) + QString::number(e.age)
+                           + QStringLiteral(".Geb.  ") + e.name());
         }
         if (e.thisYear.isValid() && dates::sundayWeek(e.thisYear) == r.week) {
-            r.list5.append(e.day.toString() + QStringLiteral(". ") + names.dayShort[e.thisYear.dayOfWeek()]
-                           + QStringLiteral(" ") + QStringLiteral(": ") + e.name());
+            r.list5.append(e.day.toString() + QStringLiteral(". ")
+                           + names.dayShort[e.thisYear.dayOfWeek()] + QStringLiteral(" ")
+                           + QStringLiteral(": ") + e.name());
         }
     }
 
     r.label4 = QStringLiteral("Geburtstage im ") + names.monthLong[today.month()];
     r.command12 = QStringLiteral("Woche");
     r.text11 = signedText(year) + QStringLiteral("   ") + names.monthShort[today.month()]
-               + QStringLiteral("  ") + signedText(r.week) + QStringLiteral(". Woche");
+        + QStringLiteral("  ") + signedText(r.week) + QStringLiteral(". Woche");
 
     r.todaysAppointments = appointments::ofToday(appointments, today);
     r.todaysAppointmentsSorted = sorting::sortedNoCase(r.todaysAppointments);

@@ -14,8 +14,8 @@ namespace quirnel::overview {
 // Day and month names in the forms the texts use: "Samstag", "Sa", "Dezember",
 // "Dez". Qt's German short forms end with a dot, which is dropped here.
 struct Names {
-    std::array<QString, 8> dayLong;   // 1 = Monday .. 7 = Sunday
-    std::array<QString, 8> dayShort;  // two letters
+    std::array<QString, 8> dayLong;     // 1 = Monday .. 7 = Sunday
+    std::array<QString, 8> dayShort;    // two letters
     std::array<QString, 13> monthLong;  // 1..12
     std::array<QString, 13> monthShort; // 1..12
     static Names from(const QLocale &locale);
@@ -27,20 +27,21 @@ struct Result {
     int appointmentCount = 0;
 
     // captions
-    QString label3;  // "Geburtstagskalender", "GEBURTSTAG HAT HEUTE: ", "Geburtstag haben heute:" or "49. Woche"
-    QString label7;  // "Jubiläen 2026"
-    QString label1;  // "Geburtstags-Verzeichnis"
-    QString label2;  // "Samstag"
-    QString label4;  // "Geburtstage im Dezember"
+    QString label3; // "Geburtstagskalender", "GEBURTSTAG HAT HEUTE: ", "Geburtstag haben heute:" or
+                    // "49. Woche"
+    QString label7; // "Jubiläen 2026"
+    QString label1; // "Geburtstags-Verzeichnis"
+    QString label2; // "Samstag"
+    QString label4; // "Geburtstage im Dezember"
     QString command12; // "Woche"
-    QString text11;  // " 2026   Dez   49. Woche"
+    QString text11;    // " 2026   Dez   49. Woche"
     int week = 0;
 
     // today panel
     int birthdaysToday = 0;
-    QString text1;   // name of the (last) person with a birthday today
-    QString text2;   // "und wird 50 Jahre alt"
-    QString text8;   // greeting, set only when someone has a birthday today
+    QString text1; // name of the (last) person with a birthday today
+    QString text2; // "und wird 50 Jahre alt"
+    QString text8; // greeting, set only when someone has a birthday today
     QString text9;
     QStringList list1; // "(50.)   Hans Muster", order of the birthday list
     bool list1Visible = false;

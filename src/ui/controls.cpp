@@ -11,6 +11,7 @@ using namespace colour;
 constexpr Style caption{paleYellow, 0, 0, nullptr};
 constexpr Style arial825{0, 0, 8.25, nullptr};
 
+// clang-format off
 constexpr auto table = std::to_array<ControlSpec>({
     // Labels, shapes and rules: always behind the windowed controls.
     {"Shape2", Kind::Shape, "", "", "", Visible, {255, 60, 6735, 5055}},
@@ -149,6 +150,7 @@ constexpr auto table = std::to_array<ControlSpec>({
     {"RichTextBox1", Kind::RichText, "Frame2", "", "", Visible | ReadOnly, {120, 600, 6990, 4770}},
     {"Command18", Kind::Button, "Frame2", "OK", "", Visible, {3120, 5400, 960, 285}},
 });
+// clang-format on
 
 } // namespace
 

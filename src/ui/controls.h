@@ -12,16 +12,16 @@ namespace quirnel::ui {
 
 enum class Kind {
     Label,
-    Text,     // one-line text box
-    Memo,     // multi-line text box
+    Text, // one-line text box
+    Memo, // multi-line text box
     Button,
     PictureButton,
-    List,     // keeps the order of adding
+    List, // keeps the order of adding
     SortedList,
     Panel,
     GroupFrame,
-    Shape,    // rectangle outline
-    Rule,     // horizontal line
+    Shape, // rectangle outline
+    Rule,  // horizontal line
     Image,
     Calendar,
     CheckBox,
@@ -43,9 +43,9 @@ enum Flag : unsigned {
 enum class Face { Sans, Serif };
 
 struct Style {
-    QRgb back = 0; // 0: the parent's background
-    QRgb fore = 0; // 0: the default text colour
-    double points = 0; // 0: the default dialog font, 8 pt
+    QRgb back = 0;                 // 0: the parent's background
+    QRgb fore = 0;                 // 0: the default text colour
+    double points = 0;             // 0: the default dialog font, 8 pt
     const char *picture = nullptr; // resource path
 };
 
@@ -54,7 +54,7 @@ struct TwipRect {
 };
 
 struct ControlSpec {
-    const char *name;   // object name; members of control arrays carry "_<index>"
+    const char *name; // object name; members of control arrays carry "_<index>"
     Kind kind;
     const char *parent; // "" for the client area
     const char *text;   // caption or text

@@ -26,7 +26,8 @@ const QString birthdayListTip = QStringLiteral(
 const QString appointmentListTip = QStringLiteral(
     " Klick selektiert Eintrag  -   Doppelklick entfernt Eintrag aus der Liste   -   Shift+L löscht Liste komplett ");
 const QString birthdayCalendarTip = QStringLiteral("Datum selektieren ");
-const QString appointmentCalendarTip = QStringLiteral("Klick Datum selektieren - Doppelklick Zeit selektieren");
+const QString appointmentCalendarTip
+    = QStringLiteral("Klick Datum selektieren - Doppelklick Zeit selektieren");
 
 // Keeps out, as typed or pasted, what the data files cannot store.
 class StorableText final : public QValidator

@@ -83,6 +83,7 @@ void Form1::bindControls()
 {
     const QHash<QString, QWidget *> c = buildControls(m_client);
 #define BIND(type, member) member = bind<type>(c, #member)
+    // clang-format off
     BIND(QLabel, Label1); BIND(QLabel, Label2); BIND(QLabel, Label3); BIND(QLabel, Label4);
     BIND(QLabel, Label5); BIND(QLabel, Label7); BIND(QLabel, Label8); BIND(QLabel, Label9);
     BIND(QLabel, Label10); BIND(QLabel, Label11); BIND(QLabel, Label12); BIND(QLabel, Label13);
@@ -117,6 +118,7 @@ void Form1::bindControls()
     BIND(QRadioButton, O2); BIND(QRadioButton, O3);
     BIND(QTextBrowser, RichTextBox1);
 #undef BIND
+    // clang-format on
     Label17[0] = bind<QLabel>(c, "Label17_0");
     Label17[1] = bind<QLabel>(c, "Label17_1");
     Termine = bind<QPushButton>(c, "Termine_0");
@@ -136,11 +138,14 @@ void Form1::buildMenus()
     };
     Datei = menuBar()->addMenu(QStringLiteral("&Datei"));
     Datei->setObjectName(QStringLiteral("Datei"));
-    TerminSpeichern = action(Datei, "TerminSpeichern", QStringLiteral("Termin-Datei speichern unter"));
+    TerminSpeichern
+        = action(Datei, "TerminSpeichern", QStringLiteral("Termin-Datei speichern unter"));
     GeburtstageSpeichern = action(Datei, "GeburtstageSpeichern",
                                   QStringLiteral("Geburtstage-Datei speichern unter"));
-    Import = action(Datei, "Import", QStringLiteral("Daten-Import"), QKeySequence(QStringLiteral("Ctrl+M")));
-    Beenden = action(Datei, "Beenden", QStringLiteral("&Beenden"), QKeySequence(QStringLiteral("Ctrl+B")));
+    Import = action(Datei, "Import", QStringLiteral("Daten-Import"),
+                    QKeySequence(QStringLiteral("Ctrl+M")));
+    Beenden = action(Datei, "Beenden", QStringLiteral("&Beenden"),
+                     QKeySequence(QStringLiteral("Ctrl+B")));
 
     Tool = menuBar()->addMenu(QStringLiteral("&Optionen"));
     Tool->setObjectName(QStringLiteral("Tool"));

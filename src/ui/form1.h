@@ -38,11 +38,11 @@ class ListBox;
 struct Services {
     std::function<QDateTime()> now = [] { return QDateTime::currentDateTime(); };
     QLocale locale = QLocale::system();
-    QString dataDir;              // empty: the current working directory
-    Dialogs *dialogs = nullptr;   // null: real message boxes
+    QString dataDir;            // empty: the current working directory
+    Dialogs *dialogs = nullptr; // null: real message boxes
     // Starts the program anew for the next day; false when it could not be started.
-    std::function<bool()> restartProgram;  // null: this executable, same folder
-    std::function<void()> endProgram;      // null: leave the event loop
+    std::function<bool()> restartProgram; // null: this executable, same folder
+    std::function<void()> endProgram;     // null: leave the event loop
 };
 
 class Form1 : public QMainWindow
@@ -185,16 +185,16 @@ public:
     QLabel *PV, *PR, *Image2;
     QFrame *Shape1, *Shape2, *Shape3, *Shape4, *Line1, *Line6;
     QFrame *Frame1, *Frame2, *Frame3, *Frame4, *Frame5, *Frame6, *JahrPnl, *VorschPnl;
-    QLineEdit *Text3, *Text4, *Text5, *Text6, *Text7, *Text10, *Text11, *Text12, *Text13,
-        *Text14, *Text15, *Text16, *Text17, *Text18, *JahrTx, *VT, *RT;
+    QLineEdit *Text3, *Text4, *Text5, *Text6, *Text7, *Text10, *Text11, *Text12, *Text13, *Text14,
+        *Text15, *Text16, *Text17, *Text18, *JahrTx, *VT, *RT;
     QTextEdit *Text1, *Text2, *Text8, *Text9;
     QPushButton *Termine, *Abbruch, *Command1, *Command2, *Command3, *Command5, *Command6,
-        *Command7, *Command8, *Command9, *Command10, *Command11, *Command12, *Command13,
-        *Command14, *Command15, *Command16, *Command18, *Info1, *WochBtn;
+        *Command7, *Command8, *Command9, *Command10, *Command11, *Command12, *Command13, *Command14,
+        *Command15, *Command16, *Command18, *Info1, *WochBtn;
     QPushButton *Jan, *Feb, *Mrz, *Apr, *Mai, *Jun, *Jul, *Aug, *Sep, *Okt, *Nov, *Dez;
     QToolButton *Command17, *Command4;
-    ListBox *List1, *List2, *List3, *List4, *List5, *List6, *List7, *List8, *List9, *List10,
-        *TBOX, *VLIST, *RLIST;
+    ListBox *List1, *List2, *List3, *List4, *List5, *List6, *List7, *List8, *List9, *List10, *TBOX,
+        *VLIST, *RLIST;
     QCalendarWidget *Calendar1;
     QCheckBox *check;
     QRadioButton *O1, *O2, *O3;

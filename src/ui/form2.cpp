@@ -67,7 +67,8 @@ Form2::Form2(QWidget *parent)
         twips::place(label, 300, line.top, 3840, line.points > 9 ? 390 : 270);
     }
 
-    auto *caption = centredLabel(QStringLiteral("Für einen Benutzer, ohne Einstellungen"), this, 8, false);
+    auto *caption
+        = centredLabel(QStringLiteral("Für einen Benutzer, ohne Einstellungen"), this, 8, false);
     fill(caption, colour::veryLightGrey);
     twips::place(caption, 120, 2640, 4440, 255);
 

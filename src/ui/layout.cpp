@@ -207,8 +207,8 @@ void applyStyle(QWidget *widget, const ControlSpec &row)
             palette.setColor(role, QColor::fromRgb(row.style.fore));
     }
     if (row.kind == Kind::Shape || row.kind == Kind::Rule)
-        palette.setColor(QPalette::WindowText, row.style.back != 0 ? QColor::fromRgb(row.style.back)
-                                                                    : QColor(Qt::black));
+        palette.setColor(QPalette::WindowText,
+                         row.style.back != 0 ? QColor::fromRgb(row.style.back) : QColor(Qt::black));
     widget->setPalette(palette);
     if (row.kind == Kind::Shape || row.kind == Kind::Rule)
         widget->setAutoFillBackground(false);

@@ -50,7 +50,8 @@ void Form1::connectListOps()
     connect(Eintragssuche, &QAction::triggered, this, &Form1::Eintragssuche_Click);
     connect(Calendar1, &QCalendarWidget::clicked, this, &Form1::Calendar1_Click);
     // A double-click on a day, not the calendar's "activated", which Enter also sends.
-    if (auto *days = Calendar1->findChild<QAbstractItemView *>(QStringLiteral("qt_calendar_calendarview")))
+    if (auto *days
+        = Calendar1->findChild<QAbstractItemView *>(QStringLiteral("qt_calendar_calendarview")))
         days->viewport()->installEventFilter(this);
     connect(O1, &QRadioButton::clicked, this, [this] { minuteClick(QStringLiteral("15")); });
     connect(O2, &QRadioButton::clicked, this, [this] { minuteClick(QStringLiteral("30")); });
@@ -383,7 +384,8 @@ void Form1::Search()
 {
     Text13->hide();
     Calendar1->hide();
-    Text18->setText(TBOX->isHidden() ? QStringLiteral("Namen suchen") : QStringLiteral("Termin suchen"));
+    Text18->setText(TBOX->isHidden() ? QStringLiteral("Namen suchen")
+                                     : QStringLiteral("Termin suchen"));
     Command3->show();
     Frame6->show();
     Text3->show();

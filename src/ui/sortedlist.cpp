@@ -52,7 +52,8 @@ void ListBox::quietly(const std::function<void()> &change)
 
 QStringList ListBox::setLines(const QStringList &lines)
 {
-    const bool needsSort = m_sorted && !std::is_sorted(lines.begin(), lines.end(), sorting::lessNoCase);
+    const bool needsSort
+        = m_sorted && !std::is_sorted(lines.begin(), lines.end(), sorting::lessNoCase);
     const QStringList ordered = needsSort ? sorting::sortedNoCase(lines) : lines;
     quietly([&] {
         clear();

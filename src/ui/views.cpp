@@ -47,14 +47,15 @@ void Form1::connectViews()
     connect(Beenden, &QAction::triggered, this, &Form1::Beenden_Click);
     connect(QuickInfoAus, &QAction::triggered, this, &Form1::QuickInfoAus_Click);
 
-    static const char *const germanMonths[] = {"Januar", "Februar", "März", "April",
-                                               "Mai", "Juni", "Juli", "August",
-                                               "September", "Oktober", "November", "Dezember"};
+    static const char *const germanMonths[]
+        = {"Januar", "Februar", "März",      "April",   "Mai",      "Juni",
+           "Juli",   "August",  "September", "Oktober", "November", "Dezember"};
     QPushButton *const buttons[] = {Jan, Feb, Mrz, Apr, Mai, Jun, Jul, Aug, Sep, Okt, Nov, Dez};
     for (int i = 0; i < 12; ++i) {
         const QString mon = QStringLiteral("%1").arg(i + 1, 2, 10, QLatin1Char('0'));
         const QString mnt = QString::fromUtf8(germanMonths[i]);
-        connect(buttons[i], &QPushButton::clicked, this, [this, mon, mnt] { MON_SELECT(mon, mnt); });
+        connect(buttons[i], &QPushButton::clicked, this,
+                [this, mon, mnt] { MON_SELECT(mon, mnt); });
     }
 }
 
@@ -149,7 +150,8 @@ void Form1::Command10_Click()
     Label17[0]->show();
     Frame6->hide();
     const QDate first(today().year(), today().month(), 1);
-    Label17[0]->setText(QStringLiteral("Termine im ") + m_services.locale.toString(first, QStringLiteral("MMMM")));
+    Label17[0]->setText(QStringLiteral("Termine im ")
+                        + m_services.locale.toString(first, QStringLiteral("MMMM")));
     List7->clear();
     const QStringList found = appointments::ofMonth(TBOX->lines(), today().month(), calendarYear());
     if (!found.isEmpty()) {
@@ -273,7 +275,8 @@ void Form1::Info_Click()
 
 void Form1::Beenden_Click()
 {
-    if (!m_dialogs->ask(this, QStringLiteral("Programm Ende"), QStringLiteral("Programm beenden ?")))
+    if (!m_dialogs->ask(this, QStringLiteral("Programm Ende"),
+                        QStringLiteral("Programm beenden ?")))
         return;
     endNow();
 }
@@ -282,9 +285,9 @@ void Form1::QuickInfoAus_Click()
 {
     QuickFlag = 1;
     for (QWidget *control : std::initializer_list<QWidget *>{
-             Command4, Command5, Command6, Command7, Command8, Command11, Command15, Command13,
-             Command14, Abbruch, Command15, Termine, Command17, check, List4, TBOX, Text4, Text5,
-             Text10, Calendar1})
+             Command4,  Command5,  Command6, Command7,  Command8, Command11, Command15,
+             Command13, Command14, Abbruch,  Command15, Termine,  Command17, check,
+             List4,     TBOX,      Text4,    Text5,     Text10,   Calendar1})
         control->setToolTip(QString());
 }
 

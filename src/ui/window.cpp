@@ -9,17 +9,17 @@
 
 #include <QApplication>
 #include <QCalendarWidget>
-#include <QCloseEvent>
-#include <QProcess>
-#include <QTimer>
 #include <QCheckBox>
+#include <QCloseEvent>
 #include <QDir>
 #include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTextEdit>
+#include <QTimer>
 #include <QToolButton>
 
 namespace quirnel::ui {
@@ -44,7 +44,8 @@ QString Form1::dataPath(const char *name) const
 void Form1::setWindowHeight(double twips)
 {
     m_heightTwips = twips;
-    m_client->setFixedSize(twips::toPixels(clientWidthTwips), twips::toPixels(twips - nonClientTwips));
+    m_client->setFixedSize(twips::toPixels(clientWidthTwips),
+                           twips::toPixels(twips - nonClientTwips));
 }
 
 void Form1::connectHandlers()
@@ -193,9 +194,8 @@ void Form1::Timer1_Timer()
 void Form1::restart()
 {
     const bool started = m_services.restartProgram
-                             ? m_services.restartProgram()
-                             : QProcess::startDetached(QCoreApplication::applicationFilePath(), {},
-                                                       QDir::currentPath());
+        ? m_services.restartProgram()
+        : QProcess::startDetached(QCoreApplication::applicationFilePath(), {}, QDir::currentPath());
     if (!started) {
         m_restartFailedOn = m_services.now().date();
         return;
@@ -217,7 +217,8 @@ void Form1::closeEvent(QCloseEvent *event)
 {
     // Closing from the title bar quits like "Beenden", asking first when edits are unsaved.
     if (!m_quitting && hasUnsavedChanges()
-        && !m_dialogs->ask(this, QStringLiteral("Programm Ende"), QStringLiteral("Programm beenden ?"))) {
+        && !m_dialogs->ask(this, QStringLiteral("Programm Ende"),
+                           QStringLiteral("Programm beenden ?"))) {
         event->ignore();
         return;
     }
@@ -262,12 +263,13 @@ bool Form1::writeBothFiles(const QStringList &birthdays, const QStringList &appo
         if (const auto error = datafile::write(dataPath(files[i].name), bytes[i])) {
             // The birthdays may already be written when the appointments fail: say so.
             const QString outcome = i == 0
-                                        ? QStringLiteral("Die Änderungen sind nicht gespeichert.")
-                                        : QStringLiteral("Die Geburtstage sind gespeichert, die "
-                                                         "Termine nicht.");
-            m_dialogs->warn(this, QStringLiteral("Speichern fehlgeschlagen"),
-                            QStringLiteral("Die Datei \"%1\" konnte nicht gespeichert werden:\n%2\n\n%3")
-                                .arg(error->file, error->reason, outcome));
+                ? QStringLiteral("Die Änderungen sind nicht gespeichert.")
+                : QStringLiteral("Die Geburtstage sind gespeichert, die "
+                                 "Termine nicht.");
+            m_dialogs->warn(
+                this, QStringLiteral("Speichern fehlgeschlagen"),
+                QStringLiteral("Die Datei \"%1\" konnte nicht gespeichert werden:\n%2\n\n%3")
+                    .arg(error->file, error->reason, outcome));
             return false;
         }
     }
@@ -288,7 +290,8 @@ void Form1::Command7_Click()
     m_savedBirthdays = birthdays;
     m_savedAppointments = appointments;
     Label10->show();
-    Label10->setText(QStringLiteral("%1  Nam.    %2  Term.").arg(List4->count()).arg(TBOX->count()));
+    Label10->setText(
+        QStringLiteral("%1  Nam.    %2  Term.").arg(List4->count()).arg(TBOX->count()));
     setColour(Label10, QPalette::Window, colour::green);
     Command8->setEnabled(true);
     Text6->setText(QString::number(List4->count()));

@@ -45,7 +45,9 @@ const QStringList monthLines{
 };
 
 const std::array monthCases{
-    MonthCase{"april_2026", 4, 2026,
+    MonthCase{"april_2026",
+              4,
+              2026,
               {"01.04.2026  ************   Ostern", "30.04.2026  09:00 Uhr   Zahnarzt"}},
     MonthCase{"april_2025", 4, 2025, {"15.04.2025  10:00 Uhr   Vorjahr"}},
     MonthCase{"april_2027", 4, 2027, {"15.04.2027  10:00 Uhr   Folgejahr"}},
@@ -56,7 +58,8 @@ const std::array monthCases{
     MonthCase{"month_without_appointments", 7, 2026, {}},
 };
 
-class OfMonth : public ::testing::TestWithParam<MonthCase> {};
+class OfMonth : public ::testing::TestWithParam<MonthCase>
+{ };
 
 TEST_P(OfMonth, Lines)
 {
@@ -87,9 +90,13 @@ const QStringList saturdayWeekLines{
 };
 
 const std::array weekCases{
-    WeekCase{"today_saturday", QDate(2026, 12, 5), saturdayWeekLines,
+    WeekCase{"today_saturday",
+             QDate(2026, 12, 5),
+             saturdayWeekLines,
              {"29.11.2026  10:00 Uhr   Sonntag", "05.12.2026  ************   Samstag"}},
-    WeekCase{"today_sunday", QDate(2026, 11, 29), saturdayWeekLines,
+    WeekCase{"today_sunday",
+             QDate(2026, 11, 29),
+             saturdayWeekLines,
              {"29.11.2026  10:00 Uhr   Sonntag", "05.12.2026  ************   Samstag"}},
     WeekCase{"cut_at_dec31",
              QDate(2026, 12, 30),
@@ -106,7 +113,8 @@ const std::array weekCases{
     WeekCase{"week_spans_two_months",
              QDate(2026, 4, 1),
              {"28.03.2026  10:00 Uhr   A", "29.03.2026  10:00 Uhr   B", "30.03.2026  10:00 Uhr   C",
-              "01.04.2026  10:00 Uhr   D", "04.04.2026  10:00 Uhr   E", "05.04.2026  10:00 Uhr   F"},
+              "01.04.2026  10:00 Uhr   D", "04.04.2026  10:00 Uhr   E",
+              "05.04.2026  10:00 Uhr   F"},
              {"29.03.2026  10:00 Uhr   B", "30.03.2026  10:00 Uhr   C", "01.04.2026  10:00 Uhr   D",
               "04.04.2026  10:00 Uhr   E"}},
     WeekCase{"feb29_in_2026",
@@ -114,19 +122,24 @@ const std::array weekCases{
              {"21.02.2026  10:00 Uhr   A", "22.02.2026  10:00 Uhr   B", "28.02.2026  10:00 Uhr   C",
               "29.02.2026  10:00 Uhr   D"},
              {"22.02.2026  10:00 Uhr   B", "28.02.2026  10:00 Uhr   C"}},
-    WeekCase{"feb29_in_2028",
-             QDate(2028, 2, 29),
-             {"26.02.2028  10:00 Uhr   A", "27.02.2028  10:00 Uhr   B", "29.02.2028  10:00 Uhr   C",
-              "04.03.2028  10:00 Uhr   D", "05.03.2028  10:00 Uhr   E"},
-             {"27.02.2028  10:00 Uhr   B", "29.02.2028  10:00 Uhr   C", "04.03.2028  10:00 Uhr   D"}},
-    WeekCase{"week_54_of_2028", QDate(2028, 12, 31),
+    WeekCase{
+        "feb29_in_2028",
+        QDate(2028, 2, 29),
+        {"26.02.2028  10:00 Uhr   A", "27.02.2028  10:00 Uhr   B", "29.02.2028  10:00 Uhr   C",
+         "04.03.2028  10:00 Uhr   D", "05.03.2028  10:00 Uhr   E"},
+        {"27.02.2028  10:00 Uhr   B", "29.02.2028  10:00 Uhr   C", "04.03.2028  10:00 Uhr   D"}},
+    WeekCase{"week_54_of_2028",
+             QDate(2028, 12, 31),
              {"30.12.2028  10:00 Uhr   A", "31.12.2028  10:00 Uhr   B"},
              {"31.12.2028  10:00 Uhr   B"}},
-    WeekCase{"no_appointment_this_week", QDate(2026, 7, 15),
-             {"05.12.2026  10:00 Uhr   A", "15.07.2025  10:00 Uhr   B"}, {}},
+    WeekCase{"no_appointment_this_week",
+             QDate(2026, 7, 15),
+             {"05.12.2026  10:00 Uhr   A", "15.07.2025  10:00 Uhr   B"},
+             {}},
 };
 
-class OfWeek : public ::testing::TestWithParam<WeekCase> {};
+class OfWeek : public ::testing::TestWithParam<WeekCase>
+{ };
 
 TEST_P(OfWeek, Lines)
 {
@@ -154,14 +167,16 @@ const QStringList dayLines{
 };
 
 const std::array dayCases{
-    DayCase{"two_on_the_day", QDate(2026, 3, 12),
+    DayCase{"two_on_the_day",
+            QDate(2026, 3, 12),
             {"12.03.2026  ************   Geburtstag Oma", "12.03.2026  09:00 Uhr   Zahnarzt"}},
     DayCase{"one_digit_day_and_month", QDate(2004, 3, 5), {"05.03.2004  ************   Umzug"}},
     DayCase{"same_day_other_year", QDate(2027, 3, 12), {}},
     DayCase{"day_without_appointments", QDate(2026, 3, 14), {}},
 };
 
-class OfDay : public ::testing::TestWithParam<DayCase> {};
+class OfDay : public ::testing::TestWithParam<DayCase>
+{ };
 
 TEST_P(OfDay, Lines)
 {
@@ -194,7 +209,8 @@ const std::array todayCases{
     TodayCase{"letters", "Nikolaus", false},
 };
 
-class OfToday : public ::testing::TestWithParam<TodayCase> {};
+class OfToday : public ::testing::TestWithParam<TodayCase>
+{ };
 
 TEST_P(OfToday, Listed)
 {
@@ -212,16 +228,14 @@ INSTANTIATE_TEST_SUITE_P(Appointments, OfToday, ::testing::ValuesIn(todayCases),
 TEST(OfToday, KeepsTheOrderOfTheList)
 {
     const QStringList lines{
-        "04.12.2026  09:00 Uhr   gestern",
-        "05.12.2026  10:30 Uhr   Friseur",
-        "05.12.2026  09:00 Uhr   Arzt",
-        "05.12.2026  ************   Nikolaus",
+        "04.12.2026  09:00 Uhr   gestern", "05.12.2026  10:30 Uhr   Friseur",
+        "05.12.2026  09:00 Uhr   Arzt",    "05.12.2026  ************   Nikolaus",
         "06.12.2026  09:00 Uhr   morgen",
     };
-    EXPECT_EQ(strs(appointments::ofToday(lines, QDate(2026, 12, 5))),
-              (std::vector<std::string>{"05.12.2026  10:30 Uhr   Friseur",
-                                        "05.12.2026  09:00 Uhr   Arzt",
-                                        "05.12.2026  ************   Nikolaus"}));
+    EXPECT_EQ(
+        strs(appointments::ofToday(lines, QDate(2026, 12, 5))),
+        (std::vector<std::string>{"05.12.2026  10:30 Uhr   Friseur", "05.12.2026  09:00 Uhr   Arzt",
+                                  "05.12.2026  ************   Nikolaus"}));
 }
 
 } // namespace

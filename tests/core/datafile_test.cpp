@@ -33,8 +33,11 @@ using Status = datafile::ReadResult::Status;
 namespace {
 
 // Table rows print as their name in failure messages.
-template <typename Row>
-    requires requires(const Row &row) { row.name; }
+template<typename Row>
+requires requires(const Row &row)
+{
+    row.name;
+}
 void PrintTo(const Row &row, std::ostream *os)
 {
     *os << row.name;
@@ -65,7 +68,7 @@ std::string firstDifference(const QByteArray &expected, const QByteArray &actual
         const QByteArray g = i < got.size() ? got[i] : "<missing>";
         if (w != g)
             return "line " + std::to_string(i + 1) + ": expected hex " + w.toHex().toStdString()
-                   + ", got hex " + g.toHex().toStdString();
+                + ", got hex " + g.toHex().toStdString();
     }
     return "no difference";
 }
@@ -103,7 +106,8 @@ const std::array splitCases = {
     SplitCase{"nul_byte_kept", QByteArray("a\0b\r\n", 5), {QString::fromUtf16(u"a\0b", 3)}},
 };
 
-class SplitLines : public testing::TestWithParam<SplitCase> {};
+class SplitLines : public testing::TestWithParam<SplitCase>
+{ };
 
 TEST_P(SplitLines, GivesEntries)
 {
@@ -144,7 +148,8 @@ const std::array encodeCases = {
                "\x81\x8D\x8F\x90\x9D\r\n"},
 };
 
-class Encode : public testing::TestWithParam<EncodeCase> {};
+class Encode : public testing::TestWithParam<EncodeCase>
+{ };
 
 TEST_P(Encode, EndsEveryEntryWithCrLf)
 {
@@ -169,7 +174,8 @@ const std::array badEncodeCases = {
     BadEncodeCase{"last_entry_c1_of_euro_byte", entries({u"ok", u"\u0080"}), 1},
 };
 
-class EncodeBad : public testing::TestWithParam<BadEncodeCase> {};
+class EncodeBad : public testing::TestWithParam<BadEncodeCase>
+{ };
 
 TEST_P(EncodeBad, NamesFirstBadEntryAndGivesNoBytes)
 {
@@ -181,7 +187,8 @@ TEST_P(EncodeBad, NamesFirstBadEntryAndGivesNoBytes)
 INSTANTIATE_TEST_SUITE_P(Lists, EncodeBad, testing::ValuesIn(badEncodeCases),
                          [](const auto &info) { return std::string(info.param.name); });
 
-class DataFileTest : public testing::Test {
+class DataFileTest : public testing::Test
+{
 protected:
     void SetUp() override { ASSERT_TRUE(dir.isValid()); }
     QString path(const QString &name) const { return dir.filePath(name); }
@@ -222,8 +229,9 @@ TEST_F(DataFileTest, ReadsWrittenFile)
 
 TEST_F(DataFileTest, SaveThenReadGivesSameList)
 {
-    const QStringList lines = entries({u"24.12.1970     Jürgen Öß", u"", u"01.01.2000  12:00 Uhr   „Neujahr“ – 5 €",
-                                       u"a\rb", u"trailing blanks   "});
+    const QStringList lines
+        = entries({u"24.12.1970     Jürgen Öß", u"", u"01.01.2000  12:00 Uhr   „Neujahr“ – 5 €",
+                   u"a\rb", u"trailing blanks   "});
     const auto encoded = datafile::encode(lines);
     ASSERT_EQ(encoded.badEntry, -1);
     ASSERT_FALSE(datafile::write(path("termin.dat"), encoded.bytes));
@@ -279,9 +287,11 @@ TEST_F(DataFileTest, WriteOntoDirectoryFails)
 }
 
 // Root ignores permission bits, but not the immutable flag.
-class Immutable {
+class Immutable
+{
 public:
-    explicit Immutable(const QString &path) : path_(path)
+    explicit Immutable(const QString &path)
+        : path_(path)
     {
         on_ = QProcess::execute("chattr", {"+i", path_}) == 0;
     }
@@ -312,7 +322,8 @@ constexpr std::array immutableCases = {
     ImmutableCase{"old_file", "geburt.dat"},
 };
 
-class WriteImmutable : public DataFileTest, public testing::WithParamInterface<ImmutableCase> {};
+class WriteImmutable : public DataFileTest, public testing::WithParamInterface<ImmutableCase>
+{ };
 
 TEST_P(WriteImmutable, FailsAndKeepsOldFile)
 {
@@ -374,8 +385,7 @@ int saveOntoFullDisk(const QString &folder, const FullDiskCase &c)
         QFile filler(folder + "/filler");
         if (!filler.open(QIODevice::WriteOnly))
             return noSetup;
-        while (filler.write(QByteArray(512, 'f')) > 0 && filler.flush()) {
-        }
+        while (filler.write(QByteArray(512, 'f')) > 0 && filler.flush()) { }
         filler.close();
     }
 
@@ -387,12 +397,14 @@ int saveOntoFullDisk(const QString &folder, const FullDiskCase &c)
     if (bytesOf(file) != old)
         return oldFileChanged;
     QFile::remove(folder + "/filler");
-    if (QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden) != QStringList{"termin.dat"})
+    if (QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden)
+        != QStringList{"termin.dat"})
         return leftovers;
     return fullDiskOk;
 }
 
-class WriteFullDisk : public DataFileTest, public testing::WithParamInterface<FullDiskCase> {};
+class WriteFullDisk : public DataFileTest, public testing::WithParamInterface<FullDiskCase>
+{ };
 
 TEST_P(WriteFullDisk, FailsAndKeepsOldFile)
 {

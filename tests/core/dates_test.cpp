@@ -59,7 +59,8 @@ const std::array weekCases{
     WeekCase{"invalid_date", QDate(), 0},
 };
 
-class SundayWeek : public ::testing::TestWithParam<WeekCase> {};
+class SundayWeek : public ::testing::TestWithParam<WeekCase>
+{ };
 
 TEST_P(SundayWeek, Number)
 {
@@ -97,12 +98,14 @@ const std::array dayInYearCases{
     DayInYearCase{"empty", u"", u"", 2026, QDate()},
 };
 
-class DayInYear : public ::testing::TestWithParam<DayInYearCase> {};
+class DayInYear : public ::testing::TestWithParam<DayInYearCase>
+{ };
 
 TEST_P(DayInYear, Date)
 {
     const auto &c = GetParam();
-    EXPECT_EQ(iso(dates::dayInYear(QStringView(c.day), QStringView(c.month), c.year)), iso(c.expected));
+    EXPECT_EQ(iso(dates::dayInYear(QStringView(c.day), QStringView(c.month), c.year)),
+              iso(c.expected));
 }
 
 INSTANTIATE_TEST_SUITE_P(Dates, DayInYear, ::testing::ValuesIn(dayInYearCases),
@@ -132,7 +135,8 @@ const std::array parseCases{
     ParseCase{"empty", u"", QDate()},
 };
 
-class ParseDate : public ::testing::TestWithParam<ParseCase> {};
+class ParseDate : public ::testing::TestWithParam<ParseCase>
+{ };
 
 TEST_P(ParseDate, Date)
 {

@@ -21,8 +21,11 @@ namespace lines = quirnel::lines;
 namespace {
 
 // Table rows print as their name in failure messages.
-template <typename Row>
-    requires requires(const Row &row) { row.name; }
+template<typename Row>
+requires requires(const Row &row)
+{
+    row.name;
+}
 void PrintTo(const Row &row, std::ostream *os)
 {
     *os << row.name;
@@ -58,7 +61,8 @@ constexpr std::array fieldCases = {
               u" Jürgen Öß"},
 };
 
-class Fields : public testing::TestWithParam<FieldCase> {};
+class Fields : public testing::TestWithParam<FieldCase>
+{ };
 
 TEST_P(Fields, AreTakenByColumn)
 {
@@ -71,7 +75,8 @@ TEST_P(Fields, AreTakenByColumn)
     EXPECT_EQ(lines::birthdayName(line), QStringView(c.birthdayName));
 }
 
-INSTANTIATE_TEST_SUITE_P(Lines, Fields, testing::ValuesIn(fieldCases), [](const auto &i) { return nameOf(i); });
+INSTANTIATE_TEST_SUITE_P(Lines, Fields, testing::ValuesIn(fieldCases),
+                         [](const auto &i) { return nameOf(i); });
 
 struct ColumnCase {
     const char *name;
@@ -93,7 +98,8 @@ constexpr std::array columnCases = {
     ColumnCase{"negative_column_starts_at_first", -4, 3, u"abc"},
 };
 
-class Column : public testing::TestWithParam<ColumnCase> {};
+class Column : public testing::TestWithParam<ColumnCase>
+{ };
 
 TEST_P(Column, ClampsToLine)
 {
@@ -101,7 +107,8 @@ TEST_P(Column, ClampsToLine)
     EXPECT_EQ(lines::column(u"abcdef", c.from, c.count), QStringView(c.expected));
 }
 
-INSTANTIATE_TEST_SUITE_P(Lines, Column, testing::ValuesIn(columnCases), [](const auto &i) { return nameOf(i); });
+INSTANTIATE_TEST_SUITE_P(Lines, Column, testing::ValuesIn(columnCases),
+                         [](const auto &i) { return nameOf(i); });
 
 TEST(Column, EmptyLine)
 {
@@ -152,7 +159,8 @@ constexpr std::array numberCases = {
     NumberCase{"too_large_saturates", u"99999999999999999999999", maxNumber},
 };
 
-class LeadingNumber : public testing::TestWithParam<NumberCase> {};
+class LeadingNumber : public testing::TestWithParam<NumberCase>
+{ };
 
 TEST_P(LeadingNumber, ReadsDigits)
 {
@@ -199,7 +207,8 @@ constexpr std::array birthdayCases = {
     BirthdayCase{"empty", u"", u"", u""},
 };
 
-class TakeApartBirthday : public testing::TestWithParam<BirthdayCase> {};
+class TakeApartBirthday : public testing::TestWithParam<BirthdayCase>
+{ };
 
 TEST_P(TakeApartBirthday, SplitsDateAndName)
 {
@@ -220,13 +229,16 @@ struct AppointmentCase {
 };
 
 constexpr std::array appointmentCases = {
-    AppointmentCase{"with_time", u"01.02.2003  12:30 Uhr   Zahnarzt", u"01.02.2003", u"12:30", u"Zahnarzt"},
-    AppointmentCase{"without_time", u"01.02.2003  ************   Urlaub", u"01.02.2003", u"", u"Urlaub"},
-    AppointmentCase{"blanks_around_text", u"01.02.2003  12:30 Uhr     Arzt   ", u"01.02.2003", u"12:30",
-                    u"Arzt"},
-    AppointmentCase{"blanks_inside_text_kept", u"01.02.2003  08:00 Uhr   Arzt  Dr. Ö", u"01.02.2003",
-                    u"08:00", u"Arzt  Dr. Ö"},
-    AppointmentCase{"without_time_empty_text", u"01.02.2003  ************   ", u"01.02.2003", u"", u""},
+    AppointmentCase{"with_time", u"01.02.2003  12:30 Uhr   Zahnarzt", u"01.02.2003", u"12:30",
+                    u"Zahnarzt"},
+    AppointmentCase{"without_time", u"01.02.2003  ************   Urlaub", u"01.02.2003", u"",
+                    u"Urlaub"},
+    AppointmentCase{"blanks_around_text", u"01.02.2003  12:30 Uhr     Arzt   ", u"01.02.2003",
+                    u"12:30", u"Arzt"},
+    AppointmentCase{"blanks_inside_text_kept", u"01.02.2003  08:00 Uhr   Arzt  Dr. Ö",
+                    u"01.02.2003", u"08:00", u"Arzt  Dr. Ö"},
+    AppointmentCase{"without_time_empty_text", u"01.02.2003  ************   ", u"01.02.2003", u"",
+                    u""},
     AppointmentCase{"exactly_24", u"01.02.2003  12:30 Uhr   ", u"01.02.2003", u"12:30", u""},
     AppointmentCase{"shorter_than_24", u"01.02.2003  12:30 Uhr", u"01.02.2003", u"12:30", u""},
     AppointmentCase{"fifteen_chars", u"01.02.2003  12:", u"01.02.2003", u"12:", u""},
@@ -235,7 +247,8 @@ constexpr std::array appointmentCases = {
     AppointmentCase{"empty", u"", u"", u"", u""},
 };
 
-class TakeApartAppointment : public testing::TestWithParam<AppointmentCase> {};
+class TakeApartAppointment : public testing::TestWithParam<AppointmentCase>
+{ };
 
 TEST_P(TakeApartAppointment, SplitsDateTimeAndText)
 {
@@ -262,9 +275,9 @@ TEST(TakeApartAppointment, GivesBackWhatBuiltTheLine)
         Row{u"29.02.2004", u"", u"*"},
     };
     for (const Row &row : rows) {
-        const QString line = lines::appointmentLine(QString::fromUtf16(row.date),
-                                                    QString::fromUtf16(row.time),
-                                                    QString::fromUtf16(row.text));
+        const QString line
+            = lines::appointmentLine(QString::fromUtf16(row.date), QString::fromUtf16(row.time),
+                                     QString::fromUtf16(row.text));
         SCOPED_TRACE(line.toStdString());
         const auto parts = lines::takeApartAppointment(line);
         EXPECT_EQ(parts.date, QStringView(row.date));
@@ -292,7 +305,8 @@ constexpr std::array separatorCases = {
     SeparatorCase{"eleven_blanks_rejected", u"           ", u"ungültige Eingabe"},
 };
 
-class CorrectDateSeparators : public testing::TestWithParam<SeparatorCase> {};
+class CorrectDateSeparators : public testing::TestWithParam<SeparatorCase>
+{ };
 
 TEST_P(CorrectDateSeparators, FixesOrRejects)
 {

@@ -18,8 +18,11 @@ namespace sorting = quirnel::sorting;
 namespace {
 
 // Table rows print as their name in failure messages.
-template <typename Row>
-    requires requires(const Row &row) { row.name; }
+template<typename Row>
+requires requires(const Row &row)
+{
+    row.name;
+}
 void PrintTo(const Row &row, std::ostream *os)
 {
     *os << row.name;
@@ -52,7 +55,8 @@ constexpr std::array orderCases = {
     OrderCase{"blank_before_letter", u"a b", u"ab", -1},
 };
 
-class LessNoCase : public testing::TestWithParam<OrderCase> {};
+class LessNoCase : public testing::TestWithParam<OrderCase>
+{ };
 
 TEST_P(LessNoCase, OrdersBothWays)
 {
@@ -115,21 +119,20 @@ struct InsertCase {
 
 // Into {"a", "B", "b", "c"}.
 constexpr std::array insertCases = {
-    InsertCase{"before_all", u"", 0},
-    InsertCase{"after_equal_lower", u"A", 1},
-    InsertCase{"after_both_equal", u"b", 3},
-    InsertCase{"after_both_equal_upper", u"B", 3},
-    InsertCase{"between", u"Ab", 1},
-    InsertCase{"longer_after_prefix", u"bb", 3},
+    InsertCase{"before_all", u"", 0},        InsertCase{"after_equal_lower", u"A", 1},
+    InsertCase{"after_both_equal", u"b", 3}, InsertCase{"after_both_equal_upper", u"B", 3},
+    InsertCase{"between", u"Ab", 1},         InsertCase{"longer_after_prefix", u"bb", 3},
     InsertCase{"at_end", u"Z", 4},
 };
 
-class InsertPosition : public testing::TestWithParam<InsertCase> {};
+class InsertPosition : public testing::TestWithParam<InsertCase>
+{ };
 
 TEST_P(InsertPosition, GoesAfterEqualEntries)
 {
     const QStringList sorted = listOf({u"a", u"B", u"b", u"c"});
-    EXPECT_EQ(sorting::insertPosition(sorted, QString::fromUtf16(GetParam().line)), GetParam().position);
+    EXPECT_EQ(sorting::insertPosition(sorted, QString::fromUtf16(GetParam().line)),
+              GetParam().position);
 }
 
 INSTANTIATE_TEST_SUITE_P(Lines, InsertPosition, testing::ValuesIn(insertCases),

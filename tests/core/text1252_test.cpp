@@ -22,8 +22,11 @@ namespace cp1252 = quirnel::cp1252;
 namespace {
 
 // Table rows print as their name in failure messages.
-template <typename Row>
-    requires requires(const Row &row) { row.name; }
+template<typename Row>
+requires requires(const Row &row)
+{
+    row.name;
+}
 void PrintTo(const Row &row, std::ostream *os)
 {
     *os << row.name;
@@ -107,7 +110,8 @@ constexpr std::array mappings = {
     Mapping{"small_y_diaeresis", 0xFF, u'ÿ'},
 };
 
-class Text1252Mapping : public testing::TestWithParam<Mapping> {};
+class Text1252Mapping : public testing::TestWithParam<Mapping>
+{ };
 
 TEST_P(Text1252Mapping, DecodesAndEncodes)
 {
@@ -122,7 +126,9 @@ INSTANTIATE_TEST_SUITE_P(Bytes, Text1252Mapping, testing::ValuesIn(mappings),
 
 TEST(Text1252, GermanTextGivesExpectedBytes)
 {
-    EXPECT_EQ(cp1252::encode(u"Grüße € 5"), QByteArray("Gr\xFC\xDF" "e \x80 5"));
+    EXPECT_EQ(cp1252::encode(u"Grüße € 5"),
+              QByteArray("Gr\xFC\xDF"
+                         "e \x80 5"));
 }
 
 struct Unstorable {
@@ -141,7 +147,8 @@ constexpr std::array unstorables = {
     Unstorable{"lone_low_surrogate", u"\xDE00"},
 };
 
-class Text1252Unstorable : public testing::TestWithParam<Unstorable> {};
+class Text1252Unstorable : public testing::TestWithParam<Unstorable>
+{ };
 
 TEST_P(Text1252Unstorable, IsRejectedAndBecomesOneQuestionMark)
 {

@@ -26,13 +26,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const QByteArray birthdayFile(bytes, split);
     const QByteArray appointmentFile(bytes + split, rest - split);
 
-    static const overview::Names names = overview::Names::from(QLocale(QLocale::German, QLocale::Germany));
+    static const overview::Names names
+        = overview::Names::from(QLocale(QLocale::German, QLocale::Germany));
     const QStringList birthdays = sorting::sortedNoCase(datafile::splitLines(birthdayFile));
     const QStringList appointments = sorting::sortedNoCase(datafile::splitLines(appointmentFile));
 
     for (const QDate today : {QDate(2026, 12, 5), QDate(2028, 2, 28), QDate(2027, 1, 1)}) {
         const overview::Result result = overview::compute(birthdays, appointments, today, names);
-        if (result.birthdayCount != birthdays.size() || result.appointmentCount != appointments.size())
+        if (result.birthdayCount != birthdays.size()
+            || result.appointmentCount != appointments.size())
             std::abort();
         (void)appointments::ofWeek(appointments, today);
         (void)appointments::ofMonth(appointments, today.month(), today.year());

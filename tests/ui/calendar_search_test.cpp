@@ -52,12 +52,12 @@ const char *const juergen = "20.07.1955     Jürgen Groß";
 const char *const aenne = "30.01.1990     ÄNNE ÖLZE";
 
 enum class Mode {
-    Startup,                  // the birthday view the program starts in
-    AppointmentView,          // "Termine"
-    MonthPanel,               // "Monat" straight from the start
-    BirthdayEdit,             // "G-Daten"
-    AppointmentEdit,          // "T-Daten"
-    SwitchedAppointmentEdit,  // "G-Daten", then "Termine": "Einfügen" starts disabled
+    Startup,                 // the birthday view the program starts in
+    AppointmentView,         // "Termine"
+    MonthPanel,              // "Monat" straight from the start
+    BirthdayEdit,            // "G-Daten"
+    AppointmentEdit,         // "T-Daten"
+    SwitchedAppointmentEdit, // "G-Daten", then "Termine": "Einfügen" starts disabled
 };
 
 class CalendarWindow : public WindowTest
@@ -113,8 +113,10 @@ protected:
         cal->setCurrentPage(date.year(), date.month());
         QTableView *view = calendarView();
         const QAbstractItemModel *model = view->model();
-        const int firstRow = cal->horizontalHeaderFormat() == QCalendarWidget::NoHorizontalHeader ? 0 : 1;
-        const int firstColumn = cal->verticalHeaderFormat() == QCalendarWidget::NoVerticalHeader ? 0 : 1;
+        const int firstRow
+            = cal->horizontalHeaderFormat() == QCalendarWidget::NoHorizontalHeader ? 0 : 1;
+        const int firstColumn
+            = cal->verticalHeaderFormat() == QCalendarWidget::NoVerticalHeader ? 0 : 1;
         bool inMonth = false;
         for (int row = firstRow; row < model->rowCount(); ++row) {
             for (int column = firstColumn; column < model->columnCount(); ++column) {
@@ -169,8 +171,8 @@ protected:
             if (c.unicode() < 0x80)
                 QTest::keyClick(widget, c.toLatin1());
             else
-                QTest::sendKeyEvent(QTest::Click, widget, Qt::Key(c.toUpper().unicode()), QString(c),
-                                    Qt::NoModifier);
+                QTest::sendKeyEvent(QTest::Click, widget, Qt::Key(c.toUpper().unicode()),
+                                    QString(c), Qt::NoModifier);
         }
     }
 };
@@ -214,8 +216,7 @@ const std::array dayRows = {
 };
 
 class CalendarDayRows : public CalendarWindow, public ::testing::WithParamInterface<DayRow>
-{
-};
+{ };
 
 TEST_P(CalendarDayRows, HeadingAndListOfTheDay)
 {
@@ -274,14 +275,17 @@ struct ProgramDateRow {
     bool viewUntouched; // no view ran, so heading and panel stay as they were
 };
 
-class CalendarProgramDates : public CalendarWindow, public ::testing::WithParamInterface<ProgramDateRow>
-{
-};
+class CalendarProgramDates : public CalendarWindow,
+                             public ::testing::WithParamInterface<ProgramDateRow>
+{ };
 
 const std::array programDateRows = {
-    ProgramDateRow{"month_button", [](CalendarWindow &t) { t.press("Command10"); }, QDate(2026, 12, 5), false},
-    ProgramDateRow{"week_button", [](CalendarWindow &t) { t.press("Command12"); }, QDate(2026, 12, 5), false},
-    ProgramDateRow{"today_button", [](CalendarWindow &t) { t.press("Command9"); }, QDate(2026, 12, 5), false},
+    ProgramDateRow{"month_button", [](CalendarWindow &t) { t.press("Command10"); },
+                   QDate(2026, 12, 5), false},
+    ProgramDateRow{"week_button", [](CalendarWindow &t) { t.press("Command12"); },
+                   QDate(2026, 12, 5), false},
+    ProgramDateRow{"today_button", [](CalendarWindow &t) { t.press("Command9"); },
+                   QDate(2026, 12, 5), false},
     ProgramDateRow{"date_set_in_code",
                    [](CalendarWindow &t) {
                        QCalendarWidget *cal = t.calendar();
@@ -383,22 +387,27 @@ struct DateEntryRow {
 };
 
 const std::array dateEntryRows = {
-    DateEntryRow{"appointments_empty", Mode::SwitchedAppointmentEdit, "", QDate(2004, 5, 7), "07.05.2004"},
-    DateEntryRow{"appointments_one_char_replaced", Mode::SwitchedAppointmentEdit, "3", QDate(2004, 5, 7),
+    DateEntryRow{"appointments_empty", Mode::SwitchedAppointmentEdit, "", QDate(2004, 5, 7),
                  "07.05.2004"},
-    DateEntryRow{"appointments_two_chars_kept", Mode::SwitchedAppointmentEdit, "12", QDate(2004, 5, 7), "12"},
-    DateEntryRow{"appointments_full_date_kept", Mode::SwitchedAppointmentEdit, "01.01.1999", QDate(2004, 5, 7),
-                 "01.01.1999"},
-    DateEntryRow{"appointments_first_of_month", Mode::SwitchedAppointmentEdit, "", QDate(2026, 3, 1), "01.03.2026"},
-    DateEntryRow{"appointments_new_years_eve", Mode::SwitchedAppointmentEdit, "", QDate(2026, 12, 31), "31.12.2026"},
+    DateEntryRow{"appointments_one_char_replaced", Mode::SwitchedAppointmentEdit, "3",
+                 QDate(2004, 5, 7), "07.05.2004"},
+    DateEntryRow{"appointments_two_chars_kept", Mode::SwitchedAppointmentEdit, "12",
+                 QDate(2004, 5, 7), "12"},
+    DateEntryRow{"appointments_full_date_kept", Mode::SwitchedAppointmentEdit, "01.01.1999",
+                 QDate(2004, 5, 7), "01.01.1999"},
+    DateEntryRow{"appointments_first_of_month", Mode::SwitchedAppointmentEdit, "",
+                 QDate(2026, 3, 1), "01.03.2026"},
+    DateEntryRow{"appointments_new_years_eve", Mode::SwitchedAppointmentEdit, "",
+                 QDate(2026, 12, 31), "31.12.2026"},
     DateEntryRow{"birthdays_empty", Mode::BirthdayEdit, "", QDate(2004, 5, 7), "07.05.2004"},
-    DateEntryRow{"birthdays_one_char_replaced", Mode::BirthdayEdit, "x", QDate(1968, 3, 17), "17.03.1968"},
-    DateEntryRow{"birthdays_partial_date_kept", Mode::BirthdayEdit, "1.1.", QDate(2004, 5, 7), "1.1."},
+    DateEntryRow{"birthdays_one_char_replaced", Mode::BirthdayEdit, "x", QDate(1968, 3, 17),
+                 "17.03.1968"},
+    DateEntryRow{"birthdays_partial_date_kept", Mode::BirthdayEdit, "1.1.", QDate(2004, 5, 7),
+                 "1.1."},
 };
 
 class CalendarDateRows : public CalendarWindow, public ::testing::WithParamInterface<DateEntryRow>
-{
-};
+{ };
 
 TEST_P(CalendarDateRows, FillsOnlyAnAlmostEmptyField)
 {
@@ -444,15 +453,14 @@ struct HourRow {
 };
 
 const std::array hourRows = {
-    HourRow{"first", 1, "01:00"},         HourRow{"ninth", 9, "09:00"},
-    HourRow{"twelfth", 12, "12:00"},      HourRow{"twenty_fourth", 24, "24:00"},
-    HourRow{"twenty_fifth", 25, ""},      HourRow{"twenty_eighth", 28, ""},
+    HourRow{"first", 1, "01:00"},    HourRow{"ninth", 9, "09:00"},
+    HourRow{"twelfth", 12, "12:00"}, HourRow{"twenty_fourth", 24, "24:00"},
+    HourRow{"twenty_fifth", 25, ""}, HourRow{"twenty_eighth", 28, ""},
     HourRow{"thirty_first", 31, ""},
 };
 
 class CalendarHourRows : public CalendarWindow, public ::testing::WithParamInterface<HourRow>
-{
-};
+{ };
 
 TEST_P(CalendarHourRows, DayBecomesHourAndMinuteButtonsAppear)
 {
@@ -496,7 +504,7 @@ TEST_F(CalendarHours, MinuteButtonsSetTheQuarter)
 
 struct MinuteRow {
     const char *name;
-    int day;          // of March 2026, double-clicked first
+    int day;           // of March 2026, double-clicked first
     const char *typed; // then typed over the time field, when given
     const char *button;
     const char *time;
@@ -512,8 +520,7 @@ const std::array minuteRows = {
 };
 
 class CalendarMinuteRows : public CalendarWindow, public ::testing::WithParamInterface<MinuteRow>
-{
-};
+{ };
 
 TEST_P(CalendarMinuteRows, OnlyAFiveCharacterTimeChanges)
 {
@@ -574,9 +581,9 @@ const std::array ignoredRows = {
     IgnoredRow{"appointment_view", Mode::AppointmentView},
 };
 
-class CalendarIgnoredDoubleClick : public CalendarWindow, public ::testing::WithParamInterface<IgnoredRow>
-{
-};
+class CalendarIgnoredDoubleClick : public CalendarWindow,
+                                   public ::testing::WithParamInterface<IgnoredRow>
+{ };
 
 TEST_P(CalendarIgnoredDoubleClick, LeavesTimeAndMinuteButtons)
 {
@@ -622,8 +629,7 @@ const std::array leaveRows = {
 };
 
 class DateFieldLeaving : public CalendarWindow, public ::testing::WithParamInterface<LeaveRow>
-{
-};
+{ };
 
 TEST_P(DateFieldLeaving, CorrectsSeparatorsOrRejects)
 {
@@ -676,8 +682,7 @@ const std::array openRows = {
 };
 
 class SearchOpening : public CalendarWindow, public ::testing::WithParamInterface<OpenRow>
-{
-};
+{ };
 
 TEST_P(SearchOpening, MenuItemOpensPanelOverTheCalendar)
 {
@@ -761,8 +766,7 @@ const std::array markRows = {
 };
 
 class SearchMarks : public CalendarWindow, public ::testing::WithParamInterface<MarkRow>
-{
-};
+{ };
 
 TEST_P(SearchMarks, TypingMarksLastMatchingLine)
 {
@@ -811,8 +815,7 @@ const std::array heldRows = {
 };
 
 class SearchWhileHeld : public CalendarWindow, public ::testing::WithParamInterface<HeldRow>
-{
-};
+{ };
 
 // A search while a deletion waits must not unlock the list: a second "Löschen" would
 // replace the held line, and "Abbrechen" could no longer put the first one back.
@@ -928,8 +931,8 @@ TEST_F(CalendarWindow, EnterOnTheCalendarPicksNoHour)
 {
     enter(Mode::AppointmentEdit);
     clickDay(QDate(2026, 12, 9));
-    auto *days = control<QCalendarWidget>("Calendar1")->findChild<QAbstractItemView *>(
-        QStringLiteral("qt_calendar_calendarview"));
+    auto *days = control<QCalendarWidget>("Calendar1")
+                     ->findChild<QAbstractItemView *>(QStringLiteral("qt_calendar_calendarview"));
     ASSERT_NE(days, nullptr);
     QSignalSpy activated(calendar(), &QCalendarWidget::activated);
 

@@ -75,7 +75,10 @@ void whenModalOpens(std::function<void(QWidget *)> inside)
 
 // Failing rows are reported by name rather than as bytes.
 template<typename Row>
-    requires requires(const Row &row) { row.name; }
+requires requires(const Row &row)
+{
+    row.name;
+}
 void PrintTo(const Row &row, std::ostream *os)
 {
     *os << row.name;
@@ -108,7 +111,8 @@ protected:
         QTest::keyClicks(window().Text4, QStringLiteral("Bernd Beispiel"));
         QTest::keyClicks(window().Text5, QStringLiteral("01.02.1990"));
         click("Command5");
-        ASSERT_TRUE(window().List4->lines().contains(QStringLiteral("01.02.1990     Bernd Beispiel")));
+        ASSERT_TRUE(
+            window().List4->lines().contains(QStringLiteral("01.02.1990     Bernd Beispiel")));
     }
 };
 
@@ -120,8 +124,7 @@ struct TickRow {
 };
 
 class TickScheduleTest : public ClockTest, public ::testing::WithParamInterface<TickRow>
-{
-};
+{ };
 
 TEST_P(TickScheduleTest, NextTickComesAtTheStartOfTheNextSecond)
 {
@@ -139,7 +142,8 @@ TEST_P(TickScheduleTest, NextTickComesAtTheStartOfTheNextSecond)
     // Every tick sets the next one anew from the time it runs at.
     tickAt(at(2026, 12, 5, 10, 0, 1, 0));
     EXPECT_TRUE(timer->isActive());
-    EXPECT_GE(timer->interval(), 998) << "the timer must not fire far more often than once a second";
+    EXPECT_GE(timer->interval(), 998)
+        << "the timer must not fire far more often than once a second";
     EXPECT_LE(timer->interval(), 1002);
     tickAt(at(2026, 12, 5, 10, 0, 2, row.msec));
     EXPECT_NEAR(timer->interval(), 1000 - row.msec, 2);
@@ -205,8 +209,7 @@ struct RestartRow {
 };
 
 class RestartTest : public ClockTest, public ::testing::WithParamInterface<RestartRow>
-{
-};
+{ };
 
 TEST_P(RestartTest, RestartsOnceOnTheFirstTickOfANewDay)
 {
@@ -236,32 +239,51 @@ const QLocale german(QLocale::German, QLocale::Germany);
 const QLocale american(QLocale::English, QLocale::UnitedStates);
 
 const std::array restartRows{
-    RestartRow{"through_the_day", german, at(2026, 12, 5, 10, 0, 0),
-               {at(2026, 12, 5, 10, 0, 1), at(2026, 12, 5, 18, 30, 0), at(2026, 12, 5, 23, 59, 59, 999)},
-               -1},
-    RestartRow{"at_midnight", german, at(2026, 12, 5, 10, 0, 0),
+    RestartRow{
+        "through_the_day",
+        german,
+        at(2026, 12, 5, 10, 0, 0),
+        {at(2026, 12, 5, 10, 0, 1), at(2026, 12, 5, 18, 30, 0), at(2026, 12, 5, 23, 59, 59, 999)},
+        -1},
+    RestartRow{"at_midnight",
+               german,
+               at(2026, 12, 5, 10, 0, 0),
                {at(2026, 12, 5, 23, 59, 59), at(2026, 12, 6, 0, 0, 0), at(2026, 12, 6, 0, 0, 1),
                 at(2026, 12, 6, 0, 0, 2)},
                1},
-    RestartRow{"awake_again_at_five_past", german, at(2026, 12, 5, 10, 0, 0),
+    RestartRow{"awake_again_at_five_past",
+               german,
+               at(2026, 12, 5, 10, 0, 0),
                {at(2026, 12, 5, 23, 59, 0), at(2026, 12, 6, 0, 5, 0), at(2026, 12, 6, 0, 5, 1)},
                1},
-    RestartRow{"days_later", german, at(2026, 12, 5, 10, 0, 0),
+    RestartRow{"days_later",
+               german,
+               at(2026, 12, 5, 10, 0, 0),
                {at(2026, 12, 9, 12, 0, 0), at(2026, 12, 9, 12, 0, 1)},
                0},
-    RestartRow{"new_year", german, at(2026, 12, 31, 23, 59, 58),
+    RestartRow{"new_year",
+               german,
+               at(2026, 12, 31, 23, 59, 58),
                {at(2026, 12, 31, 23, 59, 59), at(2027, 1, 1, 0, 0, 0), at(2027, 1, 1, 0, 0, 1)},
                1},
-    RestartRow{"leap_day", german, at(2028, 2, 28, 23, 59, 59),
+    RestartRow{"leap_day",
+               german,
+               at(2028, 2, 28, 23, 59, 59),
                {at(2028, 2, 29, 0, 0, 0), at(2028, 2, 29, 0, 0, 1)},
                0},
-    RestartRow{"started_just_after_midnight", german, at(2026, 12, 6, 0, 0, 0),
+    RestartRow{"started_just_after_midnight",
+               german,
+               at(2026, 12, 6, 0, 0, 0),
                {at(2026, 12, 6, 0, 0, 1), at(2026, 12, 6, 0, 0, 2)},
                -1},
-    RestartRow{"twelve_hour_clock", american, at(2026, 12, 5, 10, 0, 0),
+    RestartRow{"twelve_hour_clock",
+               american,
+               at(2026, 12, 5, 10, 0, 0),
                {at(2026, 12, 5, 23, 59, 59), at(2026, 12, 6, 0, 0, 0), at(2026, 12, 6, 0, 0, 1)},
                1},
-    RestartRow{"twelve_hour_clock_after_sleep", american, at(2026, 12, 5, 10, 0, 0),
+    RestartRow{"twelve_hour_clock_after_sleep",
+               american,
+               at(2026, 12, 5, 10, 0, 0),
                {at(2026, 12, 6, 7, 30, 0)},
                0},
 };
@@ -307,8 +329,7 @@ struct UnsavedRow {
 };
 
 class UnsavedRestartTest : public ClockTest, public ::testing::WithParamInterface<UnsavedRow>
-{
-};
+{ };
 
 TEST_P(UnsavedRestartTest, RestartWaitsUntilTheChangesAreSaved)
 {
@@ -330,7 +351,8 @@ TEST_P(UnsavedRestartTest, RestartWaitsUntilTheChangesAreSaved)
 
     tickAt(at(2026, 12, 6, 0, 0, 0));
     EXPECT_EQ(restartCalls, 0);
-    EXPECT_EQ(text("Label5"), QStringLiteral("06.12.2026")) << "the date moves on without a restart";
+    EXPECT_EQ(text("Label5"), QStringLiteral("06.12.2026"))
+        << "the date moves on without a restart";
     tickAt(at(2026, 12, 6, 0, 30, 0));
     EXPECT_EQ(restartCalls, 0);
     EXPECT_TRUE(timer1()->isActive()) << "still ticking while it waits";
@@ -424,8 +446,7 @@ struct CloseRow {
 };
 
 class CloseTest : public ClockTest, public ::testing::WithParamInterface<CloseRow>
-{
-};
+{ };
 
 TEST_P(CloseTest, TitleBarCloseAsksOnlyWithUnsavedChanges)
 {
@@ -441,8 +462,9 @@ TEST_P(CloseTest, TitleBarCloseAsksOnlyWithUnsavedChanges)
 
     window().close();
 
-    const QStringList expected =
-        row.asks ? QStringList{QStringLiteral("Programm Ende|Programm beenden ?")} : QStringList{};
+    const QStringList expected = row.asks
+        ? QStringList{QStringLiteral("Programm Ende|Programm beenden ?")}
+        : QStringList{};
     EXPECT_EQ(dialogs.questions, expected);
     EXPECT_EQ(window().isVisible(), !row.closes);
     EXPECT_EQ(readFile("geburt.dat"), birthdaysBefore) << "closing never saves";
@@ -519,8 +541,7 @@ struct HelpRow {
 };
 
 class HelpTest : public ClockTest, public ::testing::WithParamInterface<HelpRow>
-{
-};
+{ };
 
 TEST_P(HelpTest, PanelFitsTheModeAndOkRestoresTheView)
 {
@@ -639,7 +660,8 @@ TEST_F(ClockTest, AboutBoxIsModalAndMadeAnewEachTime)
         second = box;
         name = box->objectName();
         aboutBoxes = int(window().findChildren<QDialog *>(QStringLiteral("Form2")).size());
-        QTest::mouseClick(box->findChild<QAbstractButton *>(QStringLiteral("Command1")), Qt::LeftButton);
+        QTest::mouseClick(box->findChild<QAbstractButton *>(QStringLiteral("Command1")),
+                          Qt::LeftButton);
     });
     window().Info->trigger();
     EXPECT_EQ(name, QStringLiteral("Form2"));
@@ -651,10 +673,10 @@ TEST_F(ClockTest, AboutBoxIsModalAndMadeAnewEachTime)
 
 // --- quick-info -----------------------------------------------------------------------
 
-constexpr std::array quietControls{"Command4", "Command5", "Command6", "Command7", "Command8",
+constexpr std::array quietControls{"Command4",  "Command5",  "Command6",  "Command7",  "Command8",
                                    "Command11", "Command15", "Command13", "Command14", "Abbruch_1",
-                                   "Termine_0", "Command17", "check", "List4", "TBOX", "Text4",
-                                   "Text5", "Text10", "Calendar1"};
+                                   "Termine_0", "Command17", "check",     "List4",     "TBOX",
+                                   "Text4",     "Text5",     "Text10",    "Calendar1"};
 
 TEST_F(ClockTest, QuickInfoOffEmptiesTheListedTips)
 {
@@ -688,8 +710,7 @@ struct QuickInfoRow {
 };
 
 class QuickInfoTest : public ClockTest, public ::testing::WithParamInterface<QuickInfoRow>
-{
-};
+{ };
 
 TEST_P(QuickInfoTest, LaterHandlersSetTipsAsBefore)
 {
@@ -705,12 +726,13 @@ TEST_P(QuickInfoTest, LaterHandlersSetTipsAsBefore)
     }
 }
 
-const char *const listHint =
-    "Klick selektiert Eintrag  -   Doppelklick entfernt Eintrag aus der Liste   -   Shift+L löscht Liste komplett ";
-const char *const appointmentListHint =
-    " Klick selektiert Eintrag  -   Doppelklick entfernt Eintrag aus der Liste   -   Shift+L löscht Liste komplett ";
-const char *const timeHint = " Uhrzeit eintragen z.B. 10:30  oder mit Doppelklick aus dem Kalender eine Zeit "
-                             "selektieren (ganze Stunden)  ";
+const char *const listHint
+    = "Klick selektiert Eintrag  -   Doppelklick entfernt Eintrag aus der Liste   -   Shift+L löscht Liste komplett ";
+const char *const appointmentListHint
+    = " Klick selektiert Eintrag  -   Doppelklick entfernt Eintrag aus der Liste   -   Shift+L löscht Liste komplett ";
+const char *const timeHint
+    = " Uhrzeit eintragen z.B. 10:30  oder mit Doppelklick aus dem Kalender eine Zeit "
+      "selektieren (ganze Stunden)  ";
 const char *const calendarHint = "Klick Datum selektieren - Doppelklick Zeit selektieren";
 
 const std::array quickInfoRows{

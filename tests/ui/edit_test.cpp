@@ -62,20 +62,23 @@ const char *const nameTip = "Vorname Name eintragen ";
 const char *const birthDateTip = "Geburtsdatum tt:mm:jjjj  eintragen";
 const char *const birthdayCalendarTip = "Datum selektieren ";
 const char *const appointmentCalendarTip = "Klick Datum selektieren - Doppelklick Zeit selektieren";
-const char *const birthdayListTip =
-    "Klick selektiert Eintrag  -   Doppelklick entfernt Eintrag aus der Liste   -   Shift+L löscht Liste komplett ";
-const char *const appointmentListTip =
-    " Klick selektiert Eintrag  -   Doppelklick entfernt Eintrag aus der Liste   -   Shift+L löscht Liste komplett ";
+const char *const birthdayListTip
+    = "Klick selektiert Eintrag  -   Doppelklick entfernt Eintrag aus der Liste   -   Shift+L löscht Liste komplett ";
+const char *const appointmentListTip
+    = " Klick selektiert Eintrag  -   Doppelklick entfernt Eintrag aus der Liste   -   Shift+L löscht Liste komplett ";
 const char *const switchedTextTip = "Termin-Inhalt eintragen ";
 const char *const switchedDateTip = "Datum eintragen oder aus dem Kalender selektieren ";
 const char *const enteredTextTip = " Termin-Inhalt eingeben ";
 const char *const enteredDateTip = " Datum eintragen ";
-const char *const enteredTimeTip =
-    " Uhrzeit eintragen z.B. 10:30  oder mit Doppelklick aus dem Kalender eine Zeit selektieren (ganze Stunden)  ";
+const char *const enteredTimeTip
+    = " Uhrzeit eintragen z.B. 10:30  oder mit Doppelklick aus dem Kalender eine Zeit selektieren (ganze Stunden)  ";
 
 // Table rows print as their names in failure messages.
 template<typename Row>
-    requires requires(const Row &row) { std::string(row.name); }
+requires requires(const Row &row)
+{
+    std::string(row.name);
+}
 void PrintTo(const Row &row, std::ostream *out)
 {
     *out << row.name;
@@ -105,8 +108,8 @@ protected:
             if (code < 0x80)
                 QTest::keyClick(edit, static_cast<char>(code));
             else
-                QTest::sendKeyEvent(QTest::Click, edit, Qt::Key_unknown, QString::fromUcs4(&code, 1),
-                                    Qt::NoModifier);
+                QTest::sendKeyEvent(QTest::Click, edit, Qt::Key_unknown,
+                                    QString::fromUcs4(&code, 1), Qt::NoModifier);
         }
     }
 
@@ -200,38 +203,134 @@ const Tips enteredTips{enteredTextTip, enteredDateTip, enteredTimeTip, appointme
 const Tips viewTips{nullptr, nullptr, nullptr, nullptr, ""};
 
 const std::array stateRows = {
-    StateRow{"g_daten_after_start", false, {"Command4"}, Mode::Birthdays,
-             SwitchButton::BothTermineInFront, false, false, false, birthdayTips},
-    StateRow{"t_daten_after_start", false, {"Command17"}, Mode::Appointments, SwitchButton::Neither,
-             false, false, true, enteredTips},
-    StateRow{"termine_from_birthdays", false, {"Command4", "Command13"}, Mode::Appointments,
-             SwitchButton::Geburtstage, true, false, false,
-             Tips{switchedTextTip, switchedDateTip, nullptr, appointmentCalendarTip, appointmentListTip}},
-    StateRow{"termine_again_after_geburtstage", false, {"Command4", "Command13", "Command14", "Command13"},
-             Mode::Appointments, SwitchButton::Geburtstage, true, false, false,
-             Tips{switchedTextTip, switchedDateTip, nullptr, appointmentCalendarTip, appointmentListTip}},
-    StateRow{"geburtstage_back", false, {"Command4", "Command13", "Command14"}, Mode::Birthdays,
-             SwitchButton::Termine, false, true, false, birthdayTips},
-    StateRow{"exit_from_birthdays", false, {"Command4", "Command15"}, Mode::View, SwitchButton::Termine,
-             false, false, false, viewTips},
-    StateRow{"exit_from_switched_appointments", false, {"Command4", "Command13", "Command15"},
-             Mode::View, SwitchButton::Termine, false, true, false, viewTips},
-    StateRow{"exit_from_t_daten", false, {"Command17", "Command15"}, Mode::View,
-             SwitchButton::Termine, false, true, false, viewTips},
-    StateRow{"g_daten_after_exit", false, {"Command17", "Command15", "Command4"}, Mode::Birthdays,
-             SwitchButton::Termine, false, true, false, birthdayTips},
-    StateRow{"t_daten_after_exit", false, {"Command4", "Command15", "Command17"}, Mode::Appointments,
-             SwitchButton::Neither, false, false, false, enteredTips},
-    StateRow{"quick_off_g_daten", true, {"Command4"}, Mode::Birthdays,
-             SwitchButton::BothTermineInFront, false, false, false,
+    StateRow{"g_daten_after_start",
+             false,
+             {"Command4"},
+             Mode::Birthdays,
+             SwitchButton::BothTermineInFront,
+             false,
+             false,
+             false,
+             birthdayTips},
+    StateRow{"t_daten_after_start",
+             false,
+             {"Command17"},
+             Mode::Appointments,
+             SwitchButton::Neither,
+             false,
+             false,
+             true,
+             enteredTips},
+    StateRow{"termine_from_birthdays",
+             false,
+             {"Command4", "Command13"},
+             Mode::Appointments,
+             SwitchButton::Geburtstage,
+             true,
+             false,
+             false,
+             Tips{switchedTextTip, switchedDateTip, nullptr, appointmentCalendarTip,
+                  appointmentListTip}},
+    StateRow{"termine_again_after_geburtstage",
+             false,
+             {"Command4", "Command13", "Command14", "Command13"},
+             Mode::Appointments,
+             SwitchButton::Geburtstage,
+             true,
+             false,
+             false,
+             Tips{switchedTextTip, switchedDateTip, nullptr, appointmentCalendarTip,
+                  appointmentListTip}},
+    StateRow{"geburtstage_back",
+             false,
+             {"Command4", "Command13", "Command14"},
+             Mode::Birthdays,
+             SwitchButton::Termine,
+             false,
+             true,
+             false,
+             birthdayTips},
+    StateRow{"exit_from_birthdays",
+             false,
+             {"Command4", "Command15"},
+             Mode::View,
+             SwitchButton::Termine,
+             false,
+             false,
+             false,
+             viewTips},
+    StateRow{"exit_from_switched_appointments",
+             false,
+             {"Command4", "Command13", "Command15"},
+             Mode::View,
+             SwitchButton::Termine,
+             false,
+             true,
+             false,
+             viewTips},
+    StateRow{"exit_from_t_daten",
+             false,
+             {"Command17", "Command15"},
+             Mode::View,
+             SwitchButton::Termine,
+             false,
+             true,
+             false,
+             viewTips},
+    StateRow{"g_daten_after_exit",
+             false,
+             {"Command17", "Command15", "Command4"},
+             Mode::Birthdays,
+             SwitchButton::Termine,
+             false,
+             true,
+             false,
+             birthdayTips},
+    StateRow{"t_daten_after_exit",
+             false,
+             {"Command4", "Command15", "Command17"},
+             Mode::Appointments,
+             SwitchButton::Neither,
+             false,
+             false,
+             false,
+             enteredTips},
+    StateRow{"quick_off_g_daten",
+             true,
+             {"Command4"},
+             Mode::Birthdays,
+             SwitchButton::BothTermineInFront,
+             false,
+             false,
+             false,
              Tips{"", "", nullptr, birthdayCalendarTip, birthdayListTip}},
-    StateRow{"quick_off_termine", true, {"Command4", "Command13"}, Mode::Appointments,
-             SwitchButton::Geburtstage, true, false, false, Tips{"", "", "", "", appointmentListTip}},
-    StateRow{"quick_off_geburtstage", true, {"Command4", "Command13", "Command14"}, Mode::Birthdays,
-             SwitchButton::Termine, false, true, false,
+    StateRow{"quick_off_termine",
+             true,
+             {"Command4", "Command13"},
+             Mode::Appointments,
+             SwitchButton::Geburtstage,
+             true,
+             false,
+             false,
+             Tips{"", "", "", "", appointmentListTip}},
+    StateRow{"quick_off_geburtstage",
+             true,
+             {"Command4", "Command13", "Command14"},
+             Mode::Birthdays,
+             SwitchButton::Termine,
+             false,
+             true,
+             false,
              Tips{"", "", nullptr, birthdayCalendarTip, birthdayListTip}},
-    StateRow{"quick_off_t_daten", true, {"Command17"}, Mode::Appointments, SwitchButton::Neither,
-             false, false, true, enteredTips},
+    StateRow{"quick_off_t_daten",
+             true,
+             {"Command17"},
+             Mode::Appointments,
+             SwitchButton::Neither,
+             false,
+             false,
+             true,
+             enteredTips},
 };
 
 class EditStates : public EditTest, public ::testing::WithParamInterface<StateRow>
@@ -280,11 +379,13 @@ protected:
         EXPECT_EQ(twipsOf("List4"), QRectF(3720, 4109.01, 3135, 836.48));
         EXPECT_EQ(twipsOf("Label1"), QRectF(3720, 3756.81, 3135, 249.48));
         EXPECT_EQ(text("Label1"), "Geburtstagsliste");
-        expectShown({"List4", "Label1", "Command4", "Command17", "Text8", "Text9", "VorschPnl"}, true);
-        expectShown({"TBOX", "Label17_1", "Text4", "Text5", "Text10", "Label8", "Label9", "Label16",
-                     "Label18", "Label19", "Frame5", "Frame3", "Frame6", "Calendar1", "Shape1",
-                     "Label10", "Label11", "Command5", "Command6", "O1_0", "O2", "O3", "Label23",
-                     "Line6", "check"},
+        expectShown({"List4", "Label1", "Command4", "Command17", "Text8", "Text9", "VorschPnl"},
+                    true);
+        expectShown({"TBOX",    "Label17_1", "Text4",    "Text5",     "Text10",
+                     "Label8",  "Label9",    "Label16",  "Label18",   "Label19",
+                     "Frame5",  "Frame3",    "Frame6",   "Calendar1", "Shape1",
+                     "Label10", "Label11",   "Command5", "Command6",  "O1_0",
+                     "O2",      "O3",        "Label23",  "Line6",     "check"},
                     false);
         expectShown(birthdayCounters, false);
         EXPECT_TRUE(control("Label17_0")->isHidden());
@@ -294,7 +395,8 @@ protected:
         EXPECT_TRUE(enabled("TBOX"));
         EXPECT_EQ(text("Text4"), "");
         EXPECT_EQ(text("Text5"), "");
-        expectBottomRowInside({"Command7", "Command8", "Command11", "Command13", "Command15"}, false);
+        expectBottomRowInside({"Command7", "Command8", "Command11", "Command13", "Command15"},
+                              false);
     }
 
     void expectEditCommon(const StateRow &row)
@@ -302,7 +404,8 @@ protected:
         EXPECT_EQ(window().windowHeight(), 7500);
         expectShown({"Text4", "Text5", "Label8", "Label9", "Frame5", "Calendar1"}, true);
         expectShown(editBand, true);
-        expectShown({"Command4", "Command17", "VorschPnl", "Text8", "Text9", "Frame3", "check"}, false);
+        expectShown({"Command4", "Command17", "VorschPnl", "Text8", "Text9", "Frame3", "check"},
+                    false);
         expectEnabled(viewButtons, false);
         // Ready: nothing waits to be saved.
         EXPECT_TRUE(enabled("List4"));
@@ -313,8 +416,8 @@ protected:
         EXPECT_EQ(enabled("Command5"), row.insertEnabled);
         EXPECT_EQ(text("Text4"), "");
         EXPECT_EQ(text("Text5"), "");
-        expectBottomRowInside({"Command5", "Command6", "Command7", "Command8", "Command11", "Command15"},
-                              true);
+        expectBottomRowInside(
+            {"Command5", "Command6", "Command7", "Command8", "Command11", "Command15"}, true);
         if (row.switchButton != SwitchButton::Neither)
             expectBottomRowInside({"Command13", "Command14"}, true);
     }
@@ -400,16 +503,20 @@ struct ExitRow {
 };
 
 const std::array exitRows = {
-    ExitRow{"from_t_daten", {"Command17", "Command15"}, "Termine", "  Vorname                  Name"},
-    ExitRow{"from_termine_switch", {"Command4", "Command13", "Command15"}, "Termine",
+    ExitRow{
+        "from_t_daten", {"Command17", "Command15"}, "Termine", "  Vorname                  Name"},
+    ExitRow{"from_termine_switch",
+            {"Command4", "Command13", "Command15"},
+            "Termine",
             "  Vorname                  Name"},
-    ExitRow{"from_birthdays_only", {"Command4", "Command15"}, "Gesamt-Termin-Liste",
+    ExitRow{"from_birthdays_only",
+            {"Command4", "Command15"},
+            "Gesamt-Termin-Liste",
             "   Vorname                  Name"},
 };
 
 class EditExit : public EditTest, public ::testing::WithParamInterface<ExitRow>
-{
-};
+{ };
 
 TEST_P(EditExit, RunsTheBirthdayBranchOnlyWhenLeavingTheAppointmentList)
 {
@@ -442,8 +549,7 @@ const std::array stripRows = {
 };
 
 class EditExitStrip : public EditTest, public ::testing::WithParamInterface<StripRow>
-{
-};
+{ };
 
 TEST_P(EditExitStrip, ShowsTheStripAgainOnlyWhenItHasLines)
 {
@@ -518,23 +624,27 @@ const std::array insertRows = {
     InsertRow{"birthday_line",
               "Command4",
               {{"Text4", "Anna Beispiel"}, {"Text5", "01.02.1990"}},
-              {"01.02.1990     Anna Beispiel", "02.01.1999     Bert Alt", u("24.12.1970     Jürgen Beispiel")},
+              {"01.02.1990     Anna Beispiel", "02.01.1999     Bert Alt",
+               u("24.12.1970     Jürgen Beispiel")},
               {"04.12.2026  18:00 Uhr   Chor", "06.12.2026  ************   Ausflug"}},
-    InsertRow{"birthday_by_day_before_year",
-              "Command4",
-              {{"Text4", "Cora Neu"}, {"Text5", "01.12.2000"}},
-              {"01.12.2000     Cora Neu", "02.01.1999     Bert Alt", u("24.12.1970     Jürgen Beispiel")},
-              {"04.12.2026  18:00 Uhr   Chor", "06.12.2026  ************   Ausflug"}},
+    InsertRow{
+        "birthday_by_day_before_year",
+        "Command4",
+        {{"Text4", "Cora Neu"}, {"Text5", "01.12.2000"}},
+        {"01.12.2000     Cora Neu", "02.01.1999     Bert Alt", u("24.12.1970     Jürgen Beispiel")},
+        {"04.12.2026  18:00 Uhr   Chor", "06.12.2026  ************   Ausflug"}},
     InsertRow{"birthday_in_the_middle",
               "Command4",
               {{"Text4", "Dora Mitte"}, {"Text5", "15.06.1985"}},
-              {"02.01.1999     Bert Alt", "15.06.1985     Dora Mitte", u("24.12.1970     Jürgen Beispiel")},
+              {"02.01.1999     Bert Alt", "15.06.1985     Dora Mitte",
+               u("24.12.1970     Jürgen Beispiel")},
               {"04.12.2026  18:00 Uhr   Chor", "06.12.2026  ************   Ausflug"}},
-    InsertRow{"birthday_case_insensitive",
-              "Command4",
-              {{"Text4", "anna Alt"}, {"Text5", "02.01.1999"}},
-              {"02.01.1999     anna Alt", "02.01.1999     Bert Alt", u("24.12.1970     Jürgen Beispiel")},
-              {"04.12.2026  18:00 Uhr   Chor", "06.12.2026  ************   Ausflug"}},
+    InsertRow{
+        "birthday_case_insensitive",
+        "Command4",
+        {{"Text4", "anna Alt"}, {"Text5", "02.01.1999"}},
+        {"02.01.1999     anna Alt", "02.01.1999     Bert Alt", u("24.12.1970     Jürgen Beispiel")},
+        {"04.12.2026  18:00 Uhr   Chor", "06.12.2026  ************   Ausflug"}},
     InsertRow{"appointment_with_time",
               "Command17",
               {{"Text4", "Zahnarzt"}, {"Text10", "10:30"}, {"Text5", "05.12.2026"}},
@@ -550,8 +660,7 @@ const std::array insertRows = {
 };
 
 class EditInsert : public EditTest, public ::testing::WithParamInterface<InsertRow>
-{
-};
+{ };
 
 TEST_P(EditInsert, AddsTheLineAtItsSortedPlace)
 {
@@ -588,8 +697,9 @@ TEST_F(EditTest, BirthdayLineIgnoresAHiddenTime)
     type("Text5", u("01.02.1990"));
     click("Command5");
 
-    EXPECT_EQ(lines("List4"), QStringList({"01.02.1990     Anna Beispiel", "02.01.1999     Bert Alt",
-                                           u("24.12.1970     Jürgen Beispiel")}));
+    EXPECT_EQ(lines("List4"),
+              QStringList({"01.02.1990     Anna Beispiel", "02.01.1999     Bert Alt",
+                           u("24.12.1970     Jürgen Beispiel")}));
     EXPECT_EQ(lines("TBOX").size(), 2);
     EXPECT_EQ(text("Text10"), "");
 }
@@ -622,16 +732,19 @@ struct ConditionRow {
 };
 
 const std::array conditionRows = {
-    ConditionRow{"ready_after_g_daten", "Command4", false, false, false, false, true, false, true, true},
-    ConditionRow{"ready_after_t_daten", "Command17", false, false, true, false, true, false, true, true},
-    ConditionRow{"insert_waiting_birthday", "Command4", true, false, false, true, false, false, false, false},
-    ConditionRow{"insert_waiting_appointment", "Command17", true, false, false, true, false, false, false, false},
+    ConditionRow{"ready_after_g_daten", "Command4", false, false, false, false, true, false, true,
+                 true},
+    ConditionRow{"ready_after_t_daten", "Command17", false, false, true, false, true, false, true,
+                 true},
+    ConditionRow{"insert_waiting_birthday", "Command4", true, false, false, true, false, false,
+                 false, false},
+    ConditionRow{"insert_waiting_appointment", "Command17", true, false, false, true, false, false,
+                 false, false},
     ConditionRow{"ready_after_save", "Command4", true, true, false, false, true, false, true, true},
 };
 
 class EditConditions : public EditTest, public ::testing::WithParamInterface<ConditionRow>
-{
-};
+{ };
 
 TEST_P(EditConditions, BottomRowAndLists)
 {
@@ -671,12 +784,13 @@ const std::array dateChangeRows = {
     DateChangeRow{"nine_character_date", {{"Text4", "Anna"}, {"Text5", "1.02.1990"}}, false},
     DateChangeRow{"name_after_date", {{"Text5", "01.02.1990"}, {"Text4", "Anna"}}, false},
     DateChangeRow{"eleventh_character", {{"Text4", "Anna"}, {"Text5", "01.02.19901"}}, true},
-    DateChangeRow{"date_emptied_again", {{"Text4", "Anna"}, {"Text5", "01.02.1990"}, {"Text5", nullptr}}, true},
+    DateChangeRow{"date_emptied_again",
+                  {{"Text4", "Anna"}, {"Text5", "01.02.1990"}, {"Text5", nullptr}},
+                  true},
 };
 
 class EditDateChange : public EditTest, public ::testing::WithParamInterface<DateChangeRow>
-{
-};
+{ };
 
 TEST_P(EditDateChange, EnablesInsert)
 {
@@ -700,30 +814,56 @@ struct RejectRow {
 };
 
 const std::array rejectRows = {
-    RejectRow{"date_nine_characters", "Command4",
-              {{"Text4", "Anna Beispiel"}, {"Text5", "01.02.1990"}, {"Text5", nullptr}, {"Text5", "1.02.1990"}},
-              "Anna Beispiel", "1.02.1990", ""},
-    RejectRow{"date_eleven_characters", "Command4",
-              {{"Text4", "Anna Beispiel"}, {"Text5", "01.02.19901"}}, "Anna Beispiel", "01.02.19901", ""},
-    RejectRow{"name_one_character", "Command4",
+    RejectRow{"date_nine_characters",
+              "Command4",
+              {{"Text4", "Anna Beispiel"},
+               {"Text5", "01.02.1990"},
+               {"Text5", nullptr},
+               {"Text5", "1.02.1990"}},
+              "Anna Beispiel",
+              "1.02.1990",
+              ""},
+    RejectRow{"date_eleven_characters",
+              "Command4",
+              {{"Text4", "Anna Beispiel"}, {"Text5", "01.02.19901"}},
+              "Anna Beispiel",
+              "01.02.19901",
+              ""},
+    RejectRow{"name_one_character",
+              "Command4",
               {{"Text4", "Anna"}, {"Text5", "01.02.1990"}, {"Text4", nullptr}, {"Text4", "A"}},
-              "A", "01.02.1990", ""},
-    RejectRow{"appointment_text_one_character", "Command17",
-              {{"Text4", "X"}, {"Text10", "10:30"}, {"Text5", "05.12.2026"}}, "X", "05.12.2026", "10:30"},
-    RejectRow{"time_one_character", "Command17",
-              {{"Text4", "Zahnarzt"}, {"Text10", "9"}, {"Text5", "05.12.2026"}}, "Zahnarzt", "05.12.2026", "9"},
-    RejectRow{"time_four_characters", "Command17",
-              {{"Text4", "Zahnarzt"}, {"Text10", "9:30"}, {"Text5", "05.12.2026"}}, "Zahnarzt", "05.12.2026",
+              "A",
+              "01.02.1990",
+              ""},
+    RejectRow{"appointment_text_one_character",
+              "Command17",
+              {{"Text4", "X"}, {"Text10", "10:30"}, {"Text5", "05.12.2026"}},
+              "X",
+              "05.12.2026",
+              "10:30"},
+    RejectRow{"time_one_character",
+              "Command17",
+              {{"Text4", "Zahnarzt"}, {"Text10", "9"}, {"Text5", "05.12.2026"}},
+              "Zahnarzt",
+              "05.12.2026",
+              "9"},
+    RejectRow{"time_four_characters",
+              "Command17",
+              {{"Text4", "Zahnarzt"}, {"Text10", "9:30"}, {"Text5", "05.12.2026"}},
+              "Zahnarzt",
+              "05.12.2026",
               "9:30"},
-    RejectRow{"time_six_characters", "Command17",
-              {{"Text4", "Zahnarzt"}, {"Text10", "10:30h"}, {"Text5", "05.12.2026"}}, "Zahnarzt", "05.12.2026",
+    RejectRow{"time_six_characters",
+              "Command17",
+              {{"Text4", "Zahnarzt"}, {"Text10", "10:30h"}, {"Text5", "05.12.2026"}},
+              "Zahnarzt",
+              "05.12.2026",
               "10:30h"},
     RejectRow{"empty_fields_after_t_daten", "Command17", {}, "", "", ""},
 };
 
 class EditReject : public EditTest, public ::testing::WithParamInterface<RejectRow>
-{
-};
+{ };
 
 TEST_P(EditReject, KeepsTheInputAndChangesNoButton)
 {
@@ -774,8 +914,7 @@ const std::array filterRows = {
 };
 
 class EditInputFilter : public EditTest, public ::testing::WithParamInterface<FilterRow>
-{
-};
+{ };
 
 TEST_P(EditInputFilter, KeepsWhatWindows1252CanStore)
 {
@@ -822,16 +961,20 @@ TEST_F(EditTest, InsertedEntriesAreSavedAndLoadedAgain)
     click("Command7");
 
     EXPECT_TRUE(dialogs.warnings.isEmpty()) << dialogs.warnings.join('\n').toStdString();
-    EXPECT_EQ(readFile("geburt.dat"), QByteArray("01.02.1990     Anna Gr\xF6\xDF" "e\r\n"
-                                                 "24.12.1970     J\xFCrgen Beispiel\r\n"));
-    EXPECT_EQ(readFile("termin.dat"), QByteArray("01.01.2027  ************   Miete 500 \x80\r\n"
-                                                 "04.12.2026  18:00 Uhr   Chor\r\n"));
+    EXPECT_EQ(readFile("geburt.dat"),
+              QByteArray("01.02.1990     Anna Gr\xF6\xDF"
+                         "e\r\n"
+                         "24.12.1970     J\xFCrgen Beispiel\r\n"));
+    EXPECT_EQ(readFile("termin.dat"),
+              QByteArray("01.01.2027  ************   Miete 500 \x80\r\n"
+                         "04.12.2026  18:00 Uhr   Chor\r\n"));
 
     start();
     EXPECT_EQ(lines("List4"),
               QStringList({u("01.02.1990     Anna Größe"), u("24.12.1970     Jürgen Beispiel")}));
-    EXPECT_EQ(lines("TBOX"),
-              QStringList({u("01.01.2027  ************   Miete 500 €"), "04.12.2026  18:00 Uhr   Chor"}));
+    EXPECT_EQ(
+        lines("TBOX"),
+        QStringList({u("01.01.2027  ************   Miete 500 €"), "04.12.2026  18:00 Uhr   Chor"}));
     click("Command4");
     EXPECT_EQ(lines("List4").first(), u("01.02.1990     Anna Größe"));
     EXPECT_TRUE(shown("List4"));

@@ -55,9 +55,9 @@ std::string escaped(const QByteArray &bytes)
         const QByteArray el = i < e.size() ? e[i] : QByteArray("<end of file>");
         const QByteArray al = i < a.size() ? a[i] : QByteArray("<end of file>");
         if (el != al)
-            return ::testing::AssertionFailure() << "first difference in line " << i + 1
-                                                 << ":\n  expected \"" << escaped(el)
-                                                 << "\"\n    actual \"" << escaped(al) << '"';
+            return ::testing::AssertionFailure()
+                << "first difference in line " << i + 1 << ":\n  expected \"" << escaped(el)
+                << "\"\n    actual \"" << escaped(al) << '"';
     }
 }
 

@@ -75,7 +75,10 @@ protected:
     // starts a process or leaves the event loop. Replace them before start() to watch.
     int restartCalls = 0;
     int endCalls = 0;
-    std::function<bool()> restartProgram = [this] { ++restartCalls; return true; };
+    std::function<bool()> restartProgram = [this] {
+        ++restartCalls;
+        return true;
+    };
     std::function<void()> endProgram = [this] { ++endCalls; };
 
 private:

@@ -141,20 +141,24 @@ private:
 struct Removal {
     const char *name;
     Mode mode;
-    const char *file;           // the edited list's file; null: the common one
+    const char *file; // the edited list's file; null: the common one
     void (*act)(ListOps &);
-    const char *afterRemoval;   // the edited list, as a save would write it
-    const char *counter;        // Text7 or Text16 right after the removal
-    const char *status;         // Label10
-    bool locked;                // both lists disabled
+    const char *afterRemoval; // the edited list, as a save would write it
+    const char *counter;      // Text7 or Text16 right after the removal
+    const char *status;       // Label10
+    bool locked;              // both lists disabled
     bool saveEnabled;
     bool editieren;             // Command11 enabled: a double-click leaves it so
     const char *afterAbbrechen; // the edited list once "Abbrechen" has put back what it can
 };
-void PrintTo(const Removal &row, std::ostream *out) { *out << row.name; }
+void PrintTo(const Removal &row, std::ostream *out)
+{
+    *out << row.name;
+}
 
 const std::array removals{
-    Removal{"birthdays_ready", Mode::BirthdayEdit, nullptr, [](ListOps &) {}, B, "4", "", false, false, false, B},
+    Removal{"birthdays_ready", Mode::BirthdayEdit, nullptr, [](ListOps &) {}, B, "4", "", false,
+            false, false, B},
     Removal{"birthdays_one_double_click", Mode::BirthdayEdit, nullptr,
             [](ListOps &t) { t.doubleClick(1); },
             "01.02.1990     Anna Beispiel\r\n"
@@ -261,25 +265,31 @@ const std::array removals{
                 t.type('L', true);
             },
             "", "3", "", false, true, true, "06.12.1970     Hans Muster\r\n"},
-    Removal{"birthdays_empty_line_deleted_with_name_typed", Mode::BirthdayEdit, "\r\n" "01.02.1990     Anna Beispiel\r\n",
+    Removal{"birthdays_empty_line_deleted_with_name_typed", Mode::BirthdayEdit,
+            "\r\n"
+            "01.02.1990     Anna Beispiel\r\n",
             [](ListOps &t) {
                 t.fill("Text4", "Xaver Neu");
                 t.select(0);
                 t.press("Command6");
             },
             "01.02.1990     Anna Beispiel\r\n", "1", " nicht gesichert", true, true, false,
-            "\r\n" "01.02.1990     Anna Beispiel\r\n"},
+            "\r\n"
+            "01.02.1990     Anna Beispiel\r\n"},
     Removal{"birthdays_one_character_line_deleted_with_name_typed", Mode::BirthdayEdit,
-            "01.02.1990     Anna Beispiel\r\n" "x\r\n",
+            "01.02.1990     Anna Beispiel\r\n"
+            "x\r\n",
             [](ListOps &t) {
                 t.fill("Text4", "Xaver Neu");
                 t.select(1);
                 t.press("Command6");
             },
             "01.02.1990     Anna Beispiel\r\n", "1", " nicht gesichert", true, true, false,
-            "01.02.1990     Anna Beispiel\r\n" "x\r\n"},
+            "01.02.1990     Anna Beispiel\r\n"
+            "x\r\n"},
 
-    Removal{"appointments_ready", Mode::AppointmentEdit, nullptr, [](ListOps &) {}, T, "4", "", false, false, false, T},
+    Removal{"appointments_ready", Mode::AppointmentEdit, nullptr, [](ListOps &) {}, T, "4", "",
+            false, false, false, T},
     Removal{"appointments_one_double_click", Mode::AppointmentEdit, nullptr,
             [](ListOps &t) { t.doubleClick(2); },
             "01.01.2027  09:00 Uhr   Zahnarzt, Dr. Berg\r\n"
@@ -358,8 +368,8 @@ const std::array removals{
             "07.12.2026  ************   Ganztags\r\n"
             "07.12.2026  10:30 Uhr   Friseur\r\n",
             "2", "nicht gesichert", true, false, false, T},
-    Removal{"appointments_emptied", Mode::AppointmentEdit, nullptr, [](ListOps &t) { t.type('L', true); },
-            "", "4", "", false, true, false, ""},
+    Removal{"appointments_emptied", Mode::AppointmentEdit, nullptr,
+            [](ListOps &t) { t.type('L', true); }, "", "4", "", false, true, false, ""},
     Removal{"appointments_not_emptied_on_no", Mode::AppointmentEdit, nullptr,
             [](ListOps &t) { t.type('L', false); }, T, "4", "", false, true, false, T},
     Removal{"appointments_double_click_then_emptied", Mode::AppointmentEdit, nullptr,
@@ -369,29 +379,35 @@ const std::array removals{
             },
             "", "3", "", false, true, true, "24.12.2026  18:00 Uhr   Bescherung \x80 5\r\n"},
     Removal{"appointments_empty_line_deleted", Mode::AppointmentEdit,
-            "\r\n" "07.12.2026  10:30 Uhr   Friseur\r\n",
+            "\r\n"
+            "07.12.2026  10:30 Uhr   Friseur\r\n",
             [](ListOps &t) {
                 t.select(0);
                 t.press("Command6");
             },
             "07.12.2026  10:30 Uhr   Friseur\r\n", "1", " nicht gesichert", true, true, false,
-            "\r\n" "07.12.2026  10:30 Uhr   Friseur\r\n"},
+            "\r\n"
+            "07.12.2026  10:30 Uhr   Friseur\r\n"},
     Removal{"appointments_one_character_line_deleted", Mode::AppointmentEdit,
-            "07.12.2026  10:30 Uhr   Friseur\r\n" "x\r\n",
+            "07.12.2026  10:30 Uhr   Friseur\r\n"
+            "x\r\n",
             [](ListOps &t) {
                 t.select(1);
                 t.press("Command6");
             },
             "07.12.2026  10:30 Uhr   Friseur\r\n", "1", " nicht gesichert", true, true, false,
-            "07.12.2026  10:30 Uhr   Friseur\r\n" "x\r\n"},
+            "07.12.2026  10:30 Uhr   Friseur\r\n"
+            "x\r\n"},
     Removal{"appointments_one_character_line_edited", Mode::AppointmentEdit,
-            "07.12.2026  10:30 Uhr   Friseur\r\n" "x\r\n",
+            "07.12.2026  10:30 Uhr   Friseur\r\n"
+            "x\r\n",
             [](ListOps &t) {
                 t.select(1);
                 t.press("Command11");
             },
             "07.12.2026  10:30 Uhr   Friseur\r\n", "1", "nicht gesichert", true, false, false,
-            "07.12.2026  10:30 Uhr   Friseur\r\n" "x\r\n"},
+            "07.12.2026  10:30 Uhr   Friseur\r\n"
+            "x\r\n"},
 };
 
 std::vector<Removal> saveableRemovals()
@@ -420,7 +436,9 @@ protected:
     QByteArray editedFile() const
     {
         const Removal &row = GetParam();
-        return row.file ? QByteArray(row.file) : row.mode == Mode::BirthdayEdit ? birthdays : appointments;
+        return row.file                      ? QByteArray(row.file)
+            : row.mode == Mode::BirthdayEdit ? birthdays
+                                             : appointments;
     }
     const char *fileName() const { return appointmentList() ? "termin.dat" : "geburt.dat"; }
     const char *otherFileName() const { return appointmentList() ? "geburt.dat" : "termin.dat"; }
@@ -473,8 +491,7 @@ TEST_P(RemovalStates, AbbrechenPutsBackEveryHeldLineOnce)
 }
 
 class SavedRemovals : public RemovalStates
-{
-};
+{ };
 
 TEST_P(SavedRemovals, SpeichernMakesTheRemovalFinal)
 {
@@ -536,7 +553,10 @@ struct LeftOver {
     const char *counter7;
     const char *counter16;
 };
-void PrintTo(const LeftOver &row, std::ostream *out) { *out << row.name; }
+void PrintTo(const LeftOver &row, std::ostream *out)
+{
+    *out << row.name;
+}
 
 const std::array leftOvers{
     LeftOver{"appointment_selected_before_birthday_edit",
@@ -580,8 +600,7 @@ const std::array leftOvers{
 };
 
 class LeftOverSelection : public ListOps, public ::testing::WithParamInterface<LeftOver>
-{
-};
+{ };
 
 TEST_P(LeftOverSelection, StaysInItsList)
 {
@@ -642,32 +661,64 @@ struct KeyCase {
     bool yes;
     bool emptied;
 };
-void PrintTo(const KeyCase &row, std::ostream *out) { *out << row.name; }
+void PrintTo(const KeyCase &row, std::ostream *out)
+{
+    *out << row.name;
+}
 
 const std::array keyCases{
     KeyCase{"birthday_view_a_yes", Mode::BirthdayView, false, Qt::Key_A, {}, "a", true, false},
-    KeyCase{"birthday_view_shift_l_yes", Mode::BirthdayView, false, Qt::Key_L, Qt::ShiftModifier, "L", true, true},
+    KeyCase{"birthday_view_shift_l_yes", Mode::BirthdayView, false, Qt::Key_L, Qt::ShiftModifier,
+            "L", true, true},
     KeyCase{"birthday_edit_l_yes", Mode::BirthdayEdit, false, Qt::Key_L, {}, "l", true, false},
-    KeyCase{"birthday_edit_shift_l_no", Mode::BirthdayEdit, false, Qt::Key_L, Qt::ShiftModifier, "L", false, false},
-    KeyCase{"birthday_edit_shift_l_yes", Mode::BirthdayEdit, false, Qt::Key_L, Qt::ShiftModifier, "L", true, true},
-    KeyCase{"birthday_edit_caps_lock_l_yes", Mode::BirthdayEdit, false, Qt::Key_L, {}, "L", true, true},
+    KeyCase{"birthday_edit_shift_l_no", Mode::BirthdayEdit, false, Qt::Key_L, Qt::ShiftModifier,
+            "L", false, false},
+    KeyCase{"birthday_edit_shift_l_yes", Mode::BirthdayEdit, false, Qt::Key_L, Qt::ShiftModifier,
+            "L", true, true},
+    KeyCase{
+        "birthday_edit_caps_lock_l_yes", Mode::BirthdayEdit, false, Qt::Key_L, {}, "L", true, true},
     KeyCase{"birthday_edit_digit_yes", Mode::BirthdayEdit, false, Qt::Key_3, {}, "3", true, false},
-    KeyCase{"birthday_edit_space_yes", Mode::BirthdayEdit, false, Qt::Key_Space, {}, " ", true, false},
-    KeyCase{"birthday_edit_shift_k_yes", Mode::BirthdayEdit, false, Qt::Key_K, Qt::ShiftModifier, "K", true, false},
-    KeyCase{"birthday_edit_arrow_down", Mode::BirthdayEdit, false, Qt::Key_Down, {}, nullptr, true, false},
+    KeyCase{
+        "birthday_edit_space_yes", Mode::BirthdayEdit, false, Qt::Key_Space, {}, " ", true, false},
+    KeyCase{"birthday_edit_shift_k_yes", Mode::BirthdayEdit, false, Qt::Key_K, Qt::ShiftModifier,
+            "K", true, false},
+    KeyCase{"birthday_edit_arrow_down",
+            Mode::BirthdayEdit,
+            false,
+            Qt::Key_Down,
+            {},
+            nullptr,
+            true,
+            false},
     KeyCase{"birthday_edit_f2", Mode::BirthdayEdit, false, Qt::Key_F2, {}, nullptr, true, false},
     KeyCase{"appointment_view_a_yes", Mode::AppointmentView, true, Qt::Key_A, {}, "a", true, false},
-    KeyCase{"appointment_view_shift_l_yes", Mode::AppointmentView, true, Qt::Key_L, Qt::ShiftModifier, "L", true, true},
+    KeyCase{"appointment_view_shift_l_yes", Mode::AppointmentView, true, Qt::Key_L,
+            Qt::ShiftModifier, "L", true, true},
     KeyCase{"appointment_edit_l_yes", Mode::AppointmentEdit, true, Qt::Key_L, {}, "l", true, false},
-    KeyCase{"appointment_edit_shift_l_no", Mode::AppointmentEdit, true, Qt::Key_L, Qt::ShiftModifier, "L", false, false},
-    KeyCase{"appointment_edit_shift_l_yes", Mode::AppointmentEdit, true, Qt::Key_L, Qt::ShiftModifier, "L", true, true},
-    KeyCase{"appointment_edit_punctuation_yes", Mode::AppointmentEdit, true, Qt::Key_Period, {}, ".", true, false},
-    KeyCase{"appointment_edit_arrow_up", Mode::AppointmentEdit, true, Qt::Key_Up, {}, nullptr, true, false},
+    KeyCase{"appointment_edit_shift_l_no", Mode::AppointmentEdit, true, Qt::Key_L,
+            Qt::ShiftModifier, "L", false, false},
+    KeyCase{"appointment_edit_shift_l_yes", Mode::AppointmentEdit, true, Qt::Key_L,
+            Qt::ShiftModifier, "L", true, true},
+    KeyCase{"appointment_edit_punctuation_yes",
+            Mode::AppointmentEdit,
+            true,
+            Qt::Key_Period,
+            {},
+            ".",
+            true,
+            false},
+    KeyCase{"appointment_edit_arrow_up",
+            Mode::AppointmentEdit,
+            true,
+            Qt::Key_Up,
+            {},
+            nullptr,
+            true,
+            false},
 };
 
 class ListKeys : public ListOps, public ::testing::WithParamInterface<KeyCase>
-{
-};
+{ };
 
 TEST_P(ListKeys, AskForEveryCharacterAndEmptyOnlyOnCapitalL)
 {
@@ -682,12 +733,14 @@ TEST_P(ListKeys, AskForEveryCharacterAndEmptyOnlyOnCapitalL)
 
     dialogs.answers.push_back(row.yes);
     if (row.typed)
-        QTest::sendKeyEvent(QTest::Click, list, row.key, QString::fromUtf8(row.typed), row.modifiers);
+        QTest::sendKeyEvent(QTest::Click, list, row.key, QString::fromUtf8(row.typed),
+                            row.modifiers);
     else
         QTest::keyClick(list, row.key, row.modifiers);
 
     if (row.typed) {
-        EXPECT_EQ(dialogs.questions, QStringList{row.appointments ? appointmentTitle : birthdayTitle});
+        EXPECT_EQ(dialogs.questions,
+                  QStringList{row.appointments ? appointmentTitle : birthdayTitle});
         EXPECT_TRUE(enabled("Command7"));
     } else {
         EXPECT_TRUE(dialogs.questions.isEmpty());
@@ -829,38 +882,61 @@ struct EditCase {
     const char *held;
     const char *counter;
 };
-void PrintTo(const EditCase &row, std::ostream *out) { *out << row.name; }
+void PrintTo(const EditCase &row, std::ostream *out)
+{
+    *out << row.name;
+}
 
 const std::array editCases{
-    EditCase{"birthday", false, B, 0, "Anna Beispiel", "01.02.1990", "", "01.02.1990     Anna Beispiel", "3"},
-    EditCase{"birthday_name_kept_as_typed", false, "03.04.1955       Ede  Blank  \r\n" "06.12.1970     Hans Muster\r\n",
+    EditCase{"birthday", false, B, 0, "Anna Beispiel", "01.02.1990", "",
+             "01.02.1990     Anna Beispiel", "3"},
+    EditCase{"birthday_name_kept_as_typed", false,
+             "03.04.1955       Ede  Blank  \r\n"
+             "06.12.1970     Hans Muster\r\n",
              0, "  Ede  Blank  ", "03.04.1955", "", "03.04.1955       Ede  Blank  ", "1"},
-    EditCase{"birthday_last_line", false, "30.06.2001     Zo\xEB Ende\r\n", 0, "Zo\xC3\xAB Ende", "30.06.2001", "",
-             "30.06.2001     Zo\xC3\xAB Ende", "0"},
-    EditCase{"birthday_date_only", false, "06.12.1970     Hans Muster\r\n" "07.07.1977\r\n", 1, "", "07.07.1977", "",
-             "07.07.1977", "1"},
-    EditCase{"birthday_date_and_blanks_only", false, "06.12.1970     Hans Muster\r\n" "07.07.1977     \r\n", 1, "",
-             "07.07.1977", "", "07.07.1977     ", "1"},
-    EditCase{"birthday_one_character", false, "06.12.1970     Hans Muster\r\n" "x\r\n", 1, "", "x", "", "x", "1"},
+    EditCase{"birthday_last_line", false, "30.06.2001     Zo\xEB Ende\r\n", 0, "Zo\xC3\xAB Ende",
+             "30.06.2001", "", "30.06.2001     Zo\xC3\xAB Ende", "0"},
+    EditCase{"birthday_date_only", false,
+             "06.12.1970     Hans Muster\r\n"
+             "07.07.1977\r\n",
+             1, "", "07.07.1977", "", "07.07.1977", "1"},
+    EditCase{"birthday_date_and_blanks_only", false,
+             "06.12.1970     Hans Muster\r\n"
+             "07.07.1977     \r\n",
+             1, "", "07.07.1977", "", "07.07.1977     ", "1"},
+    EditCase{"birthday_one_character", false,
+             "06.12.1970     Hans Muster\r\n"
+             "x\r\n",
+             1, "", "x", "", "x", "1"},
     EditCase{"appointment_with_time", true, T, 0, "Zahnarzt, Dr. Berg", "01.01.2027", "09:00",
              "01.01.2027  09:00 Uhr   Zahnarzt, Dr. Berg", "3"},
     EditCase{"appointment_without_time", true, T, 1, "Ganztags", "07.12.2026", "",
              "07.12.2026  ************   Ganztags", "3"},
     EditCase{"appointment_text_trimmed", true, "07.12.2026  11:00 Uhr     Mitte der Woche  \r\n", 0,
-             "Mitte der Woche", "07.12.2026", "11:00", "07.12.2026  11:00 Uhr     Mitte der Woche  ", "0"},
-    EditCase{"appointment_without_time_trimmed", true, "07.12.2026  ************     Inventur \r\n" "x\r\n", 0,
-             "Inventur", "07.12.2026", "", "07.12.2026  ************     Inventur ", "1"},
-    EditCase{"appointment_last_line_without_time", true, "07.12.2026  ************   Ganztags\r\n", 0, "Ganztags",
-             "07.12.2026", "", "07.12.2026  ************   Ganztags", "0"},
-    EditCase{"appointment_time_only", true, "07.12.2026  11:00 Uhr\r\n" "x\r\n", 0, "", "07.12.2026", "11:00",
-             "07.12.2026  11:00 Uhr", "1"},
-    EditCase{"appointment_date_only", true, "07.12.2026\r\n" "x\r\n", 0, "", "07.12.2026", "", "07.12.2026", "1"},
-    EditCase{"appointment_one_character", true, "07.12.2026  11:00 Uhr   Kurz\r\n" "x\r\n", 1, "", "x", "", "x", "1"},
+             "Mitte der Woche", "07.12.2026", "11:00",
+             "07.12.2026  11:00 Uhr     Mitte der Woche  ", "0"},
+    EditCase{"appointment_without_time_trimmed", true,
+             "07.12.2026  ************     Inventur \r\n"
+             "x\r\n",
+             0, "Inventur", "07.12.2026", "", "07.12.2026  ************     Inventur ", "1"},
+    EditCase{"appointment_last_line_without_time", true, "07.12.2026  ************   Ganztags\r\n",
+             0, "Ganztags", "07.12.2026", "", "07.12.2026  ************   Ganztags", "0"},
+    EditCase{"appointment_time_only", true,
+             "07.12.2026  11:00 Uhr\r\n"
+             "x\r\n",
+             0, "", "07.12.2026", "11:00", "07.12.2026  11:00 Uhr", "1"},
+    EditCase{"appointment_date_only", true,
+             "07.12.2026\r\n"
+             "x\r\n",
+             0, "", "07.12.2026", "", "07.12.2026", "1"},
+    EditCase{"appointment_one_character", true,
+             "07.12.2026  11:00 Uhr   Kurz\r\n"
+             "x\r\n",
+             1, "", "x", "", "x", "1"},
 };
 
 class EditEntry : public ListOps, public ::testing::WithParamInterface<EditCase>
-{
-};
+{ };
 
 TEST_P(EditEntry, TakesTheLineApartAndAbbrechenPutsItBack)
 {
@@ -919,8 +995,9 @@ TEST_F(ListOps, EditingWorksBeyondTheThousandthEntry)
         EXPECT_EQ(text("Text4"), appointmentList ? "Termin 1500" : "Person 1500");
         EXPECT_EQ(text(counterName()), "1999");
         EXPECT_EQ(lines(editedName()).size(), 1999);
-        EXPECT_FALSE(lines(editedName()).contains(appointmentList ? "07.12.2026  10:00 Uhr   Termin 1500"
-                                                                   : "01.01.1970     Person 1500"));
+        EXPECT_FALSE(lines(editedName())
+                         .contains(appointmentList ? "07.12.2026  10:00 Uhr   Termin 1500"
+                                                   : "01.01.1970     Person 1500"));
 
         click("Command8");
         type('a', false);
@@ -941,7 +1018,10 @@ struct Correction {
     const char *value;
     const char *saved;
 };
-void PrintTo(const Correction &row, std::ostream *out) { *out << row.name; }
+void PrintTo(const Correction &row, std::ostream *out)
+{
+    *out << row.name;
+}
 
 const std::array corrections{
     Correction{"birthday_new_date", false, 3, "Text5", "02.01.1999",
@@ -972,8 +1052,7 @@ const std::array corrections{
 };
 
 class CorrectEntry : public ListOps, public ::testing::WithParamInterface<Correction>
-{
-};
+{ };
 
 TEST_P(CorrectEntry, EinfuegenPutsTheCorrectedLineInItsPlace)
 {
@@ -1066,7 +1145,10 @@ struct SelectionCase {
     bool quickInfoOff;
     int index;
 };
-void PrintTo(const SelectionCase &row, std::ostream *out) { *out << row.name; }
+void PrintTo(const SelectionCase &row, std::ostream *out)
+{
+    *out << row.name;
+}
 
 const std::array selections{
     SelectionCase{"birthday_view", Mode::BirthdayView, false, false, 2},
@@ -1151,7 +1233,10 @@ struct RightClickCase {
     bool appointments;
     bool opens;
 };
-void PrintTo(const RightClickCase &row, std::ostream *out) { *out << row.name; }
+void PrintTo(const RightClickCase &row, std::ostream *out)
+{
+    *out << row.name;
+}
 
 const std::array rightClicks{
     RightClickCase{"birthday_view", Mode::BirthdayView, false, false},
@@ -1161,8 +1246,7 @@ const std::array rightClicks{
 };
 
 class RightClick : public ListOps, public ::testing::WithParamInterface<RightClickCase>
-{
-};
+{ };
 
 TEST_P(RightClick, KeepsTheSelectionAndOpensThePopUpWhereItShould)
 {
@@ -1182,7 +1266,9 @@ TEST_P(RightClick, KeepsTheSelectionAndOpensThePopUpWhereItShould)
         QStringList items;
         for (const QAction *item : window().MnuFile->actions())
             items << item->text();
-        EXPECT_EQ(items, (QStringList{"Neuer Eintrag", "Eintrag editieren", "Eintrag löschen", "Eintrag suchen"}));
+        EXPECT_EQ(items,
+                  (QStringList{"Neuer Eintrag", "Eintrag editieren", "Eintrag löschen",
+                               "Eintrag suchen"}));
         window().MnuFile->close();
     } else {
         EXPECT_EQ(QApplication::activePopupWidget(), nullptr);

@@ -17,7 +17,6 @@
 namespace quirnel::testing {
 namespace {
 
-
 const QColor green(0, 255, 0);
 const QColor paleRed(255, 192, 192);
 
@@ -47,13 +46,16 @@ protected:
 
 TEST_F(Save, WritesBothFilesAndResetsTheEditState)
 {
-    writeFile("geburt.dat", "24.12.1970     J\xFCrgen \x80\n"
-                            "05.12.1976     Hans Muster\n");
-    writeFile("termin.dat", "05.12.2026  ************   Ganztags\r\n"
-                            "01.01.2027  09:00 Uhr   Zahnarzt, Dr. Berg\r\n");
+    writeFile("geburt.dat",
+              "24.12.1970     J\xFCrgen \x80\n"
+              "05.12.1976     Hans Muster\n");
+    writeFile("termin.dat",
+              "05.12.2026  ************   Ganztags\r\n"
+              "01.01.2027  09:00 Uhr   Zahnarzt, Dr. Berg\r\n");
     start();
     control<ui::ListBox>("List4")->add(QStringLiteral("01.02.2003     anna Klein"));
-    control<ui::ListBox>("TBOX")->add(QStringLiteral("31.12.2026  23:59 Uhr   Silvester „Feier“ – 5 €"));
+    control<ui::ListBox>("TBOX")->add(
+        QStringLiteral("31.12.2026  23:59 Uhr   Silvester „Feier“ – 5 €"));
     control<ui::ListBox>("TBOX")->add(QStringLiteral("02.01.2027  ************   Inventur   "));
     pendingEdits();
     for (const char *name : {"Command8", "Command15", "TBOX", "List4"})
@@ -66,17 +68,23 @@ TEST_F(Save, WritesBothFilesAndResetsTheEditState)
 
     EXPECT_TRUE(dialogs.warnings.isEmpty()) << dialogs.warnings.join('\n').toStdString();
     EXPECT_TRUE(sameBytes("01.02.2003     anna Klein\r\n"
-                 "05.12.1976     Hans Muster\r\n"
-                 "24.12.1970     J\xFCrgen \x80\r\n",
-                 readFile("geburt.dat")));
+                          "05.12.1976     Hans Muster\r\n"
+                          "24.12.1970     J\xFCrgen \x80\r\n",
+                          readFile("geburt.dat")));
     EXPECT_TRUE(sameBytes("01.01.2027  09:00 Uhr   Zahnarzt, Dr. Berg\r\n"
-                 "02.01.2027  ************   Inventur   \r\n"
-                 "05.12.2026  ************   Ganztags\r\n"
-                 "31.12.2026  23:59 Uhr   Silvester \x84" "Feier\x93 \x96 5 \x80\r\n",
-                 readFile("termin.dat")));
+                          "02.01.2027  ************   Inventur   \r\n"
+                          "05.12.2026  ************   Ganztags\r\n"
+                          "31.12.2026  23:59 Uhr   Silvester \x84"
+                          "Feier\x93 \x96 5 \x80\r\n",
+                          readFile("termin.dat")));
 
     EXPECT_TRUE(shown("Label10"));
-    EXPECT_EQ(text("Label10"), "3" "  Nam." "    " "4" "  Term.");
+    EXPECT_EQ(text("Label10"),
+              "3"
+              "  Nam."
+              "    "
+              "4"
+              "  Term.");
     EXPECT_EQ(label10Colour(), green);
     EXPECT_TRUE(shown("Label11"));
     EXPECT_EQ(text("Text6"), "3");
@@ -113,7 +121,7 @@ QByteArray everyByteButLineFeed()
 
 struct RoundTripRow {
     const char *name;
-    std::optional<QByteArray> birthdays;    // nullopt: no file at start
+    std::optional<QByteArray> birthdays; // nullopt: no file at start
     std::optional<QByteArray> appointments;
     QByteArray savedBirthdays;
     QByteArray savedAppointments;
@@ -124,22 +132,21 @@ void PrintTo(const RoundTripRow &row, std::ostream *out)
     *out << row.name;
 }
 
-
 const std::array roundTripRows = {
     RoundTripRow{"no_files", std::nullopt, std::nullopt, "", ""},
-    RoundTripRow{"only_appointments", std::nullopt, QByteArray("06.12.2026  18:00 Uhr   Chor\n"), "",
-                 "06.12.2026  18:00 Uhr   Chor\r\n"},
+    RoundTripRow{"only_appointments", std::nullopt, QByteArray("06.12.2026  18:00 Uhr   Chor\n"),
+                 "", "06.12.2026  18:00 Uhr   Chor\r\n"},
     RoundTripRow{"empty_appointment_file", QByteArray("01.01.1970     Anna\r\n"), QByteArray(""),
                  "01.01.1970     Anna\r\n", ""},
-    RoundTripRow{"lf_and_unsorted", QByteArray("b\nA\n\nc"), QByteArray("B\r\na"), "\r\nA\r\nb\r\nc\r\n",
-                 "a\r\nB\r\n"},
-    RoundTripRow{"every_byte", "31.12.1999     " + everyByteButLineFeed() + "\r\n", QByteArray("\x80\r\n"),
-                 "31.12.1999     " + everyByteButLineFeed() + "\r\n", "\x80\r\n"},
+    RoundTripRow{"lf_and_unsorted", QByteArray("b\nA\n\nc"), QByteArray("B\r\na"),
+                 "\r\nA\r\nb\r\nc\r\n", "a\r\nB\r\n"},
+    RoundTripRow{"every_byte", "31.12.1999     " + everyByteButLineFeed() + "\r\n",
+                 QByteArray("\x80\r\n"), "31.12.1999     " + everyByteButLineFeed() + "\r\n",
+                 "\x80\r\n"},
 };
 
 class SaveRoundTrip : public Save, public ::testing::WithParamInterface<RoundTripRow>
-{
-};
+{ };
 
 TEST_P(SaveRoundTrip, SaveThenStartAgainGivesTheSameLists)
 {
@@ -222,7 +229,6 @@ void PrintTo(const DirectoryRow &row, std::ostream *out)
     *out << row.name;
 }
 
-
 constexpr const char *datafileNames[] = {"geburt.dat", "termin.dat"};
 
 constexpr auto directoryRows = std::to_array<DirectoryRow>({
@@ -231,8 +237,7 @@ constexpr auto directoryRows = std::to_array<DirectoryRow>({
 });
 
 class SaveOntoDirectory : public SaveFailure, public ::testing::WithParamInterface<DirectoryRow>
-{
-};
+{ };
 
 TEST_P(SaveOntoDirectory, WarnsAndKeepsEverything)
 {
@@ -297,9 +302,9 @@ TEST_F(SaveFailure, ImmutableFolderKeepsTheOldFiles)
               (QStringList{"geburt.dat", "termin.dat"}));
 }
 
-class SaveAfterUnreadableStart : public SaveFailure, public ::testing::WithParamInterface<DirectoryRow>
-{
-};
+class SaveAfterUnreadableStart : public SaveFailure,
+                                 public ::testing::WithParamInterface<DirectoryRow>
+{ };
 
 // A file that could not be read at start may hold data the lists lack; saving over it
 // would lose that data, even once the file is readable again.
@@ -349,16 +354,15 @@ void PrintTo(const UnstorableRow &row, std::ostream *out)
     *out << row.name;
 }
 
-
 const std::array unstorableRows = {
-    UnstorableRow{"chinese_appointment", "TBOX", QString::fromUtf8("05.12.2026  10:00 Uhr   Tee \u4E2D")},
+    UnstorableRow{"chinese_appointment", "TBOX",
+                  QString::fromUtf8("05.12.2026  10:00 Uhr   Tee \u4E2D")},
     UnstorableRow{"emoji_birthday", "List4", QString::fromUtf8("07.12.1990     Eva \U0001F600")},
     UnstorableRow{"latin_extended_birthday", "List4", QString::fromUtf8("08.12.1990     Łukasz")},
 };
 
 class SaveUnstorable : public SaveFailure, public ::testing::WithParamInterface<UnstorableRow>
-{
-};
+{ };
 
 TEST_P(SaveUnstorable, SaveRefusedNamingTheEntry)
 {

@@ -45,11 +45,13 @@ TEST_F(Startup, EmptyFolder)
 
 TEST_F(Startup, OnlyAppointmentFile)
 {
-    writeFile("termin.dat", "07.12.2026  ************   Markt\r\n"
-                            "06.12.2026  18:00 Uhr   Chor\r\n");
+    writeFile("termin.dat",
+              "07.12.2026  ************   Markt\r\n"
+              "06.12.2026  18:00 Uhr   Chor\r\n");
     start();
     EXPECT_TRUE(lines("List4").isEmpty());
-    EXPECT_EQ(lines("TBOX"), (QStringList{"06.12.2026  18:00 Uhr   Chor", "07.12.2026  ************   Markt"}));
+    EXPECT_EQ(lines("TBOX"),
+              (QStringList{"06.12.2026  18:00 Uhr   Chor", "07.12.2026  ************   Markt"}));
     EXPECT_EQ(text("Text6"), "0");
     EXPECT_EQ(text("Text7"), "0");
     EXPECT_EQ(text("Text15"), "2");
@@ -70,7 +72,6 @@ void PrintTo(const LoadRow &row, std::ostream *out)
     *out << row.name;
 }
 
-
 const std::array loadRows = {
     LoadRow{"one_line", "05.12.1970     Hans Muster\r\n", {"05.12.1970     Hans Muster"}},
     LoadRow{"empty_file", "", {}},
@@ -85,13 +86,13 @@ const std::array loadRows = {
     LoadRow{"lf_only", "b\na\n", {"a", "b"}},
     LoadRow{"last_line_without_end", "a\r\nb", {"a", "b"}},
     LoadRow{"empty_line_in_middle", "a\r\n\r\nb\r\n", {"", "a", "b"}},
-    LoadRow{"line_taken_whole", "01.01.2027  ************   Zahnarzt, Dr. \"Berg\"   \r\n",
+    LoadRow{"line_taken_whole",
+            "01.01.2027  ************   Zahnarzt, Dr. \"Berg\"   \r\n",
             {"01.01.2027  ************   Zahnarzt, Dr. \"Berg\"   "}},
 };
 
 class StartupLoad : public Startup, public ::testing::WithParamInterface<LoadRow>
-{
-};
+{ };
 
 TEST_P(StartupLoad, BothFilesGiveTheirEntries)
 {
@@ -123,15 +124,13 @@ void PrintTo(const UnreadableRow &row, std::ostream *out)
     *out << row.name;
 }
 
-
 constexpr auto unreadableRows = std::to_array<UnreadableRow>({
     {"birthdays", "geburt.dat", "termin.dat", "List4", "TBOX"},
     {"appointments", "termin.dat", "geburt.dat", "TBOX", "List4"},
 });
 
 class StartupUnreadable : public Startup, public ::testing::WithParamInterface<UnreadableRow>
-{
-};
+{ };
 
 TEST_P(StartupUnreadable, ListStaysEmptyWithOneWarning)
 {
@@ -142,8 +141,10 @@ TEST_P(StartupUnreadable, ListStaysEmptyWithOneWarning)
     EXPECT_TRUE(lines(row.list).isEmpty());
     EXPECT_EQ(lines(row.otherList), QStringList{"01.01.2000     x"});
     ASSERT_EQ(dialogs.warnings.size(), 1);
-    EXPECT_TRUE(dialogs.warnings[0].contains(QString::fromUtf8(row.directory))) << dialogs.warnings[0].toStdString();
-    EXPECT_FALSE(dialogs.warnings[0].contains(QString::fromUtf8(row.other))) << dialogs.warnings[0].toStdString();
+    EXPECT_TRUE(dialogs.warnings[0].contains(QString::fromUtf8(row.directory)))
+        << dialogs.warnings[0].toStdString();
+    EXPECT_FALSE(dialogs.warnings[0].contains(QString::fromUtf8(row.other)))
+        << dialogs.warnings[0].toStdString();
     EXPECT_TRUE(dialogs.questions.isEmpty());
     EXPECT_TRUE(QFileInfo(path(row.directory)).isDir());
 }
@@ -152,20 +153,63 @@ INSTANTIATE_TEST_SUITE_P(Files, StartupUnreadable, ::testing::ValuesIn(unreadabl
                          [](const auto &info) { return std::string(info.param.name); });
 
 // Lines put together from the layout's pieces; names keep the blank of column 15.
-const QString hans = "05.12.1976" "     " "Hans Muster";
-const QString olaf = "03.12.2000" "     " "Olaf Ost";    // two days ago, 26
-const QString tom = "06.12.1950" "     " "Tom Morgen";   // tomorrow, 76
-const QString eva = "07.12.1990" "     " "Eva Klein";    // in two days, 36
-const QString jan = "15.01.1986" "     " "Jan Jung";     // jubilee 40, long past
-const QString lea = "20.12.2018" "     " "Lea Klein";    // age 8
-const QString paul = "29.11.1960" "     " "Paul Alt";    // Sunday of this week, six days ago
+const QString hans = "05.12.1976"
+                     "     "
+                     "Hans Muster";
+const QString olaf = "03.12.2000"
+                     "     "
+                     "Olaf Ost"; // two days ago, 26
+const QString tom = "06.12.1950"
+                    "     "
+                    "Tom Morgen"; // tomorrow, 76
+const QString eva = "07.12.1990"
+                    "     "
+                    "Eva Klein"; // in two days, 36
+const QString jan = "15.01.1986"
+                    "     "
+                    "Jan Jung"; // jubilee 40, long past
+const QString lea = "20.12.2018"
+                    "     "
+                    "Lea Klein"; // age 8
+const QString paul = "29.11.1960"
+                     "     "
+                     "Paul Alt"; // Sunday of this week, six days ago
 
-const QString zahnarzt = "05.12.2026" "  " "10:30" " Uhr" "   " "Zahnarzt, Dr. Berg";
-const QString fruehstueck = "05.12.2026" "  " "09:00" " Uhr" "   " "Frühstück";
-const QString ganztags = "05.12.2026" "  " "************" "   " "Ganztags";
-const QString vorjahr = "05.12.2025" "  " "08:00" " Uhr" "   " "Voriges Jahr";
-const QString morgen = "06.12.2026" "  " "08:00" " Uhr" "   " "Morgen";
-const QString ohneNull = "5.12.2026" "  " "11:00" " Uhr" "   " "Ohne Null";
+const QString zahnarzt = "05.12.2026"
+                         "  "
+                         "10:30"
+                         " Uhr"
+                         "   "
+                         "Zahnarzt, Dr. Berg";
+const QString fruehstueck = "05.12.2026"
+                            "  "
+                            "09:00"
+                            " Uhr"
+                            "   "
+                            "Frühstück";
+const QString ganztags = "05.12.2026"
+                         "  "
+                         "************"
+                         "   "
+                         "Ganztags";
+const QString vorjahr = "05.12.2025"
+                        "  "
+                        "08:00"
+                        " Uhr"
+                        "   "
+                        "Voriges Jahr";
+const QString morgen = "06.12.2026"
+                       "  "
+                       "08:00"
+                       " Uhr"
+                       "   "
+                       "Morgen";
+const QString ohneNull = "5.12.2026"
+                         "  "
+                         "11:00"
+                         " Uhr"
+                         "   "
+                         "Ohne Null";
 
 QByteArray fileOf(const QStringList &entries)
 {
@@ -183,7 +227,8 @@ protected:
         Startup::SetUp();
         // Written out of order: the lists sort them.
         writeFile("geburt.dat", fileOf({paul, lea, jan, eva, tom, olaf, hans}));
-        writeFile("termin.dat", fileOf({morgen, zahnarzt, vorjahr, ganztags, ohneNull, fruehstueck}));
+        writeFile("termin.dat",
+                  fileOf({morgen, zahnarzt, vorjahr, ganztags, ohneNull, fruehstueck}));
         start();
     }
 };
@@ -201,7 +246,13 @@ TEST_F(StartupOverview, CountersAndCaptions)
     EXPECT_EQ(text("Label7"), "Jubiläen 2026");
     EXPECT_EQ(text("Label15"), "Geburtstage in dieser Woche");
     EXPECT_EQ(text("Command12"), "Woche");
-    EXPECT_EQ(text("Text11"), " 2026" "   " "Dez" "  " " 49" ". Woche");
+    EXPECT_EQ(text("Text11"),
+              " 2026"
+              "   "
+              "Dez"
+              "  "
+              " 49"
+              ". Woche");
     EXPECT_FALSE(shown("Text11"));
     EXPECT_EQ(window().windowHeight(), 6500);
 }
@@ -221,17 +272,63 @@ TEST_F(StartupOverview, TodayPanelShowsTheOneBirthday)
 
 TEST_F(StartupOverview, JubileeMonthAndWeekLists)
 {
-    EXPECT_EQ(lines("List3"), (QStringList{"05.12." "   " "50" ".Geb.   " " Hans Muster",
-                                           "15.01." "   " "40" ".Geb.   " " Jan Jung"}));
-    EXPECT_EQ(lines("List2"), (QStringList{"03" ".    " "26" ".Geb.  " " Olaf Ost",
-                                           "05" ".    " "50" ".Geb.  " " Hans Muster",
-                                           "06" ".    " "76" ".Geb.  " " Tom Morgen",
-                                           "07" ".    " "36" ".Geb.  " " Eva Klein",
-                                           "20" ".    " "08" ".Geb.  " " Lea Klein"}));
+    EXPECT_EQ(lines("List3"),
+              (QStringList{"05.12."
+                           "   "
+                           "50"
+                           ".Geb.   "
+                           " Hans Muster",
+                           "15.01."
+                           "   "
+                           "40"
+                           ".Geb.   "
+                           " Jan Jung"}));
+    EXPECT_EQ(lines("List2"),
+              (QStringList{"03"
+                           ".    "
+                           "26"
+                           ".Geb.  "
+                           " Olaf Ost",
+                           "05"
+                           ".    "
+                           "50"
+                           ".Geb.  "
+                           " Hans Muster",
+                           "06"
+                           ".    "
+                           "76"
+                           ".Geb.  "
+                           " Tom Morgen",
+                           "07"
+                           ".    "
+                           "36"
+                           ".Geb.  "
+                           " Eva Klein",
+                           "20"
+                           ".    "
+                           "08"
+                           ".Geb.  "
+                           " Lea Klein"}));
     // 29 November is this week's Sunday, so the week reaches into the last month.
-    EXPECT_EQ(lines("List5"), (QStringList{"03" ". " "Do" " " ": " " Olaf Ost",
-                                           "05" ". " "Sa" " " ": " " Hans Muster",
-                                           "29" ". " "So" " " ": " " Paul Alt"}));
+    EXPECT_EQ(lines("List5"),
+              (QStringList{"03"
+                           ". "
+                           "Do"
+                           " "
+                           ": "
+                           " Olaf Ost",
+                           "05"
+                           ". "
+                           "Sa"
+                           " "
+                           ": "
+                           " Hans Muster",
+                           "29"
+                           ". "
+                           "So"
+                           " "
+                           ": "
+                           " Paul Alt"}));
     for (const char *list : {"List2", "List3", "List4", "List5"}) {
         SCOPED_TRACE(list);
         EXPECT_TRUE(shown(list));
@@ -242,9 +339,19 @@ TEST_F(StartupOverview, StripOfTheLastAndNextFiveDays)
 {
     EXPECT_TRUE(shown("VorschPnl"));
     EXPECT_EQ(lines("List6"),
-              (QStringList{"  Geburtstag hat    -> " "        morgen      :" " Tom Morgen",
-                           "  Geburtstag hat    -> " "   in" " 2" " Tagen      :" " Eva Klein",
-                           "  Geburtstag hatte -> " "vor  " "2" " Tagen     :" " Olaf Ost"}));
+              (QStringList{"  Geburtstag hat    -> "
+                           "        morgen      :"
+                           " Tom Morgen",
+                           "  Geburtstag hat    -> "
+                           "   in"
+                           " 2"
+                           " Tagen      :"
+                           " Eva Klein",
+                           "  Geburtstag hatte -> "
+                           "vor  "
+                           "2"
+                           " Tagen     :"
+                           " Olaf Ost"}));
     EXPECT_EQ(lines("VLIST"), (QStringList{" Tom Morgen", " Eva Klein"}));
     EXPECT_EQ(lines("RLIST"), QStringList{" Olaf Ost"});
     // Three lines in all, and each side has one: both counters and arrows.
@@ -287,22 +394,40 @@ void PrintTo(const TodayRow &row, std::ostream *out)
     *out << row.name;
 }
 
-
 const std::array todayRows = {
     TodayRow{"nobody", {"06.12.1976     Hans Muster"}, "49. Woche", "", "", {}, true, true, false},
-    TodayRow{"one", {"05.12.1976     Hans Muster"},
-             "GEBURTSTAG HAT HEUTE: ", " Hans Muster", "und wird 50 Jahre alt",
-             {"(50.)   Hans Muster"}, true, true, false},
+    TodayRow{"one",
+             {"05.12.1976     Hans Muster"},
+             "GEBURTSTAG HAT HEUTE: ",
+             " Hans Muster",
+             "und wird 50 Jahre alt",
+             {"(50.)   Hans Muster"},
+             true,
+             true,
+             false},
     // List1 keeps the order of the birthday list, not that of its own text.
-    TodayRow{"two", {"05.12.2017     Lea Klein", "05.12.1936     Otto Alt"},
-             "Geburtstag haben heute:", "", "", {"(90.)   Otto Alt", "(9.)   Lea Klein"},
-             false, false, true},
-    TodayRow{"same_day_other_month", {"05.11.1976     Hans Muster"}, "49. Woche", "", "", {}, true, true, false},
+    TodayRow{"two",
+             {"05.12.2017     Lea Klein", "05.12.1936     Otto Alt"},
+             "Geburtstag haben heute:",
+             "",
+             "",
+             {"(90.)   Otto Alt", "(9.)   Lea Klein"},
+             false,
+             false,
+             true},
+    TodayRow{"same_day_other_month",
+             {"05.11.1976     Hans Muster"},
+             "49. Woche",
+             "",
+             "",
+             {},
+             true,
+             true,
+             false},
 };
 
 class StartupTodayPanel : public Startup, public ::testing::WithParamInterface<TodayRow>
-{
-};
+{ };
 
 TEST_P(StartupTodayPanel, HeadingNamesAndAge)
 {

@@ -32,7 +32,7 @@ namespace {
 QString timed(const char *date, const char *time, const char *what)
 {
     return QString::fromLatin1(date) + "  " + QString::fromLatin1(time) + " Uhr" + "   "
-           + QString::fromLatin1(what);
+        + QString::fromLatin1(what);
 }
 
 QString allDay(const char *date, const char *what)
@@ -108,13 +108,9 @@ protected:
 
 // Columns of the table, grouped as the expectation strings below are.
 constexpr std::array tableColumns = {
-    "List4",
-    "TBOX", "Label17_1",
-    "List2", "Label4",
-    "List5", "Label15",
-    "List3", "Label7",
-    "Frame3", "Label17_0", "List7", "Command1",
-    "JahrPnl", "Calendar1", "Text11", "Text13", "Frame6",
+    "List4",    "TBOX",    "Label17_1", "List2",  "Label4",    "List5",
+    "Label15",  "List3",   "Label7",    "Frame3", "Label17_0", "List7",
+    "Command1", "JahrPnl", "Calendar1", "Text11", "Text13",    "Frame6",
 };
 
 struct ViewRow {
@@ -132,16 +128,16 @@ void PrintTo(const ViewRow &row, std::ostream *out)
 
 // Columns: List4 | TBOX Label17(1) | month box | week box | jubilee box |
 // Frame3 Label17(0) List7 Command1 | JahrPnl Calendar1 Text11 Text13 Frame6
-const char *const birthdayView     = "S HH SS SS SS H--- HHHHH";
-const char *const birthdayMonth    = "H HH SS SS SS H--- HHHHH";
-const char *const birthdayWeek     = "H HH HH SS SS H--- HHHHH";
-const char *const jubilees         = "H HH HH HS SS H--- HHHHH";
-const char *const appointmentView  = "H SS -- -- -- H-H- HSHSH";
+const char *const birthdayView = "S HH SS SS SS H--- HHHHH";
+const char *const birthdayMonth = "H HH SS SS SS H--- HHHHH";
+const char *const birthdayWeek = "H HH HH SS SS H--- HHHHH";
+const char *const jubilees = "H HH HH HS SS H--- HHHHH";
+const char *const appointmentView = "H SS -- -- -- H-H- HSHSH";
 const char *const appointmentMonth = "H -- -- -- -- SSSH SSHHH";
-const char *const monthButton      = "- -- -- -- -- S--- -----";
-const char *const appointmentWeek  = "- -- -- -- -- SSSH HSSHH";
-const char *const todayView        = "- -H -- -- -- SSSH HHHHH";
-const char *const closePanel       = "- -H -- -- -- H--- -----";
+const char *const monthButton = "- -- -- -- -- S--- -----";
+const char *const appointmentWeek = "- -- -- -- -- SSSH HSSHH";
+const char *const todayView = "- -H -- -- -- SSSH HHHHH";
+const char *const closePanel = "- -H -- -- -- H--- -----";
 
 const std::array viewRows = {
     ViewRow{"birthday_from_startup", {}, "Abbruch_1", birthdayView},
@@ -153,7 +149,8 @@ const std::array viewRows = {
     ViewRow{"birthday_month_from_appointments", {"Termine_0"}, "Info1", birthdayMonth},
     ViewRow{"birthday_month_from_month_panel", {"Command10"}, "Info1", birthdayMonth},
     ViewRow{"birthday_week_from_startup", {}, "WochBtn", birthdayWeek},
-    ViewRow{"birthday_week_from_appointment_week", {"Termine_0", "Command12"}, "WochBtn", birthdayWeek},
+    ViewRow{
+        "birthday_week_from_appointment_week", {"Termine_0", "Command12"}, "WochBtn", birthdayWeek},
     ViewRow{"jubilees_from_startup", {}, "Command16", jubilees},
     ViewRow{"jubilees_from_today", {"Command9"}, "Command16", jubilees},
     ViewRow{"appointments_from_startup", {}, "Termine_0", appointmentView},
@@ -164,7 +161,8 @@ const std::array viewRows = {
     ViewRow{"appointment_month_from_startup", {}, "Command10", appointmentMonth},
     ViewRow{"appointment_month_from_appointments", {"Termine_0"}, "Command10", appointmentMonth},
     ViewRow{"appointment_month_from_birthday_month", {"Info1"}, "Command10", appointmentMonth},
-    ViewRow{"appointment_month_from_appointment_week", {"Command12"}, "Command10", appointmentMonth},
+    ViewRow{
+        "appointment_month_from_appointment_week", {"Command12"}, "Command10", appointmentMonth},
     ViewRow{"month_button_from_startup", {"Command10"}, "Mrz", monthButton},
     ViewRow{"month_button_from_appointments", {"Termine_0", "Command10"}, "Mrz", monthButton},
     ViewRow{"month_button_from_jubilees", {"Command16", "Command10"}, "Dez", monthButton},
@@ -182,8 +180,7 @@ const std::array viewRows = {
 };
 
 class ViewTable : public Views, public ::testing::WithParamInterface<ViewRow>
-{
-};
+{ };
 
 TEST_P(ViewTable, ButtonSetsItsRow)
 {
@@ -193,7 +190,8 @@ TEST_P(ViewTable, ButtonSetsItsRow)
     ASSERT_EQ(expected.size(), qsizetype(tableColumns.size()));
 
     // A today's appointment opens the result panel with "OK" at start-up.
-    startWith({todayEvening, timed("02.12.2026", "08:00", "Arzt"), timed("15.03.2026", "10:00", "Steuer")});
+    startWith({todayEvening, timed("02.12.2026", "08:00", "Arzt"),
+               timed("15.03.2026", "10:00", "Steuer")});
     ASSERT_NO_FATAL_FAILURE(clickAll(row.before));
 
     std::vector<bool> hiddenBefore;
@@ -249,35 +247,106 @@ void PrintTo(const GeometryRow &row, std::ostream *out)
 }
 
 const std::array geometryRows = {
-    GeometryRow{"birthday_view", {"Abbruch_1"},
-                smallMonth, smallMonthHeading, smallWeek, smallWeekHeading, smallJubilees, smallJubileesHeading},
-    GeometryRow{"birthday_month", {"Info1"},
-                enlarged, enlargedHeading, smallWeek, smallWeekHeading, smallJubilees, smallJubileesHeading},
-    GeometryRow{"birthday_week", {"WochBtn"},
-                smallMonth, smallMonthHeading, enlarged, enlargedHeading, smallJubilees, smallJubileesHeading},
-    GeometryRow{"jubilees", {"Command16"},
-                smallMonth, smallMonthHeading, smallWeek, smallWeekHeading, enlarged, enlargedHeading},
-    GeometryRow{"jubilees_twice", {"Command16", "Command16"},
-                smallMonth, smallMonthHeading, smallWeek, smallWeekHeading, enlarged, enlargedHeading},
-    GeometryRow{"back_from_month", {"Info1", "Abbruch_1"},
-                smallMonth, smallMonthHeading, smallWeek, smallWeekHeading, smallJubilees, smallJubileesHeading},
-    GeometryRow{"back_from_week", {"WochBtn", "Abbruch_1"},
-                smallMonth, smallMonthHeading, smallWeek, smallWeekHeading, smallJubilees, smallJubileesHeading},
-    GeometryRow{"back_from_jubilees", {"Command16", "Abbruch_1"},
-                smallMonth, smallMonthHeading, smallWeek, smallWeekHeading, smallJubilees, smallJubileesHeading},
-    GeometryRow{"month_after_jubilees", {"Command16", "Info1"},
-                enlarged, enlargedHeading, smallWeek, smallWeekHeading, smallJubilees, smallJubileesHeading},
-    GeometryRow{"week_after_month", {"Info1", "WochBtn"},
-                smallMonth, smallMonthHeading, enlarged, enlargedHeading, smallJubilees, smallJubileesHeading},
-    GeometryRow{"appointments_leave_jubilees_enlarged", {"Command16", "Termine_0"},
-                smallMonth, smallMonthHeading, smallWeek, smallWeekHeading, enlarged, enlargedHeading},
-    GeometryRow{"result_panels_leave_month_enlarged", {"Info1", "Command10", "Command12", "Command9"},
-                enlarged, enlargedHeading, smallWeek, smallWeekHeading, smallJubilees, smallJubileesHeading},
+    GeometryRow{"birthday_view",
+                {"Abbruch_1"},
+                smallMonth,
+                smallMonthHeading,
+                smallWeek,
+                smallWeekHeading,
+                smallJubilees,
+                smallJubileesHeading},
+    GeometryRow{"birthday_month",
+                {"Info1"},
+                enlarged,
+                enlargedHeading,
+                smallWeek,
+                smallWeekHeading,
+                smallJubilees,
+                smallJubileesHeading},
+    GeometryRow{"birthday_week",
+                {"WochBtn"},
+                smallMonth,
+                smallMonthHeading,
+                enlarged,
+                enlargedHeading,
+                smallJubilees,
+                smallJubileesHeading},
+    GeometryRow{"jubilees",
+                {"Command16"},
+                smallMonth,
+                smallMonthHeading,
+                smallWeek,
+                smallWeekHeading,
+                enlarged,
+                enlargedHeading},
+    GeometryRow{"jubilees_twice",
+                {"Command16", "Command16"},
+                smallMonth,
+                smallMonthHeading,
+                smallWeek,
+                smallWeekHeading,
+                enlarged,
+                enlargedHeading},
+    GeometryRow{"back_from_month",
+                {"Info1", "Abbruch_1"},
+                smallMonth,
+                smallMonthHeading,
+                smallWeek,
+                smallWeekHeading,
+                smallJubilees,
+                smallJubileesHeading},
+    GeometryRow{"back_from_week",
+                {"WochBtn", "Abbruch_1"},
+                smallMonth,
+                smallMonthHeading,
+                smallWeek,
+                smallWeekHeading,
+                smallJubilees,
+                smallJubileesHeading},
+    GeometryRow{"back_from_jubilees",
+                {"Command16", "Abbruch_1"},
+                smallMonth,
+                smallMonthHeading,
+                smallWeek,
+                smallWeekHeading,
+                smallJubilees,
+                smallJubileesHeading},
+    GeometryRow{"month_after_jubilees",
+                {"Command16", "Info1"},
+                enlarged,
+                enlargedHeading,
+                smallWeek,
+                smallWeekHeading,
+                smallJubilees,
+                smallJubileesHeading},
+    GeometryRow{"week_after_month",
+                {"Info1", "WochBtn"},
+                smallMonth,
+                smallMonthHeading,
+                enlarged,
+                enlargedHeading,
+                smallJubilees,
+                smallJubileesHeading},
+    GeometryRow{"appointments_leave_jubilees_enlarged",
+                {"Command16", "Termine_0"},
+                smallMonth,
+                smallMonthHeading,
+                smallWeek,
+                smallWeekHeading,
+                enlarged,
+                enlargedHeading},
+    GeometryRow{"result_panels_leave_month_enlarged",
+                {"Info1", "Command10", "Command12", "Command9"},
+                enlarged,
+                enlargedHeading,
+                smallWeek,
+                smallWeekHeading,
+                smallJubilees,
+                smallJubileesHeading},
 };
 
 class BoxGeometry : public Views, public ::testing::WithParamInterface<GeometryRow>
-{
-};
+{ };
 
 TEST_P(BoxGeometry, AfterClicks)
 {
@@ -325,7 +394,8 @@ const std::array coverRows = {
     CoverRow{"week_list_over_directory_heading", {"WochBtn"}, "List5", "Label1"},
     CoverRow{"appointments_over_enlarged_jubilees", {"Command16", "Termine_0"}, "TBOX", "List3"},
     CoverRow{"appointments_over_enlarged_month", {"Info1", "Termine_0"}, "TBOX", "List2"},
-    CoverRow{"appointment_heading_over_month_heading", {"Info1", "Termine_0"}, "Label17_1", "Label4"},
+    CoverRow{
+        "appointment_heading_over_month_heading", {"Info1", "Termine_0"}, "Label17_1", "Label4"},
     CoverRow{"result_panel_over_appointments", {"Termine_0", "Command12"}, "Frame3", "TBOX"},
     CoverRow{"month_panel_over_calendar", {"Command10"}, "JahrPnl", "Calendar1"},
     CoverRow{"week_title_over_calendar", {"Command12"}, "Text11", "Calendar1"},
@@ -333,8 +403,7 @@ const std::array coverRows = {
 };
 
 class Covering : public Views, public ::testing::WithParamInterface<CoverRow>
-{
-};
+{ };
 
 TEST_P(Covering, FrontLiesOverVisibleControlBehind)
 {
@@ -407,8 +476,7 @@ constexpr std::array tipRows = {
 };
 
 class CalendarTip : public Views, public ::testing::WithParamInterface<TipRow>
-{
-};
+{ };
 
 TEST_P(CalendarTip, SetByAppointmentView)
 {
@@ -477,27 +545,38 @@ void PrintTo(const MonthRow &row, std::ostream *out)
 }
 
 const std::array monthRows = {
-    MonthRow{"march", {"Mrz"}, "Termine im März",
+    MonthRow{"march",
+             {"Mrz"},
+             "Termine im März",
              {timed("02.03.2026", "11:00", "Friseur"), allDay("15.03.2026", "Urlaub"),
               timed("15.03.2026", "14:00", "Steuer")}},
-    MonthRow{"january_of_calendar_year_only", {"Jan"}, "Termine im Januar",
+    MonthRow{"january_of_calendar_year_only",
+             {"Jan"},
+             "Termine im Januar",
              {timed("10.01.2026", "09:00", "Januar")}},
-    MonthRow{"december_of_calendar_year_only", {"Dez"}, "Termine im Dezember",
+    MonthRow{"december_of_calendar_year_only",
+             {"Dez"},
+             "Termine im Dezember",
              {timed("01.12.2026", "07:30", "Advent"), timed("24.12.2026", "18:00", "Heiligabend")}},
-    MonthRow{"short_date_matches_no_month", {"Apr"}, "Termine im April",
+    MonthRow{"short_date_matches_no_month",
+             {"Apr"},
+             "Termine im April",
              {timed("02.04.2026", "10:00", "April")}},
     MonthRow{"month_without_appointments", {"Jun"}, "Termine im Juni", {}},
     MonthRow{"empty_after_filled", {"Mrz", "Okt"}, "Termine im Oktober", {}},
-    MonthRow{"pressed_twice_lists_once", {"Mrz", "Mrz"}, "Termine im März",
+    MonthRow{"pressed_twice_lists_once",
+             {"Mrz", "Mrz"},
+             "Termine im März",
              {timed("02.03.2026", "11:00", "Friseur"), allDay("15.03.2026", "Urlaub"),
               timed("15.03.2026", "14:00", "Steuer")}},
-    MonthRow{"next_month_replaces", {"Mrz", "Jan"}, "Termine im Januar",
+    MonthRow{"next_month_replaces",
+             {"Mrz", "Jan"},
+             "Termine im Januar",
              {timed("10.01.2026", "09:00", "Januar")}},
 };
 
 class MonthButtons : public Views, public ::testing::WithParamInterface<MonthRow>
-{
-};
+{ };
 
 TEST_P(MonthButtons, ListTheCalendarYearsMonth)
 {
@@ -534,19 +613,25 @@ void PrintTo(const MonthPanelRow &row, std::ostream *out)
 }
 
 const std::array monthPanelRows = {
-    MonthPanelRow{"december", QDate(2026, 12, 5), "Termine im Dezember",
-                  {timed("01.12.2026", "07:30", "Advent"), timed("24.12.2026", "18:00", "Heiligabend")}},
-    MonthPanelRow{"march", QDate(2026, 3, 10), "Termine im März",
+    MonthPanelRow{
+        "december",
+        QDate(2026, 12, 5),
+        "Termine im Dezember",
+        {timed("01.12.2026", "07:30", "Advent"), timed("24.12.2026", "18:00", "Heiligabend")}},
+    MonthPanelRow{"march",
+                  QDate(2026, 3, 10),
+                  "Termine im März",
                   {timed("02.03.2026", "11:00", "Friseur"), allDay("15.03.2026", "Urlaub"),
                    timed("15.03.2026", "14:00", "Steuer")}},
-    MonthPanelRow{"january_next_year", QDate(2027, 1, 2), "Termine im Januar",
+    MonthPanelRow{"january_next_year",
+                  QDate(2027, 1, 2),
+                  "Termine im Januar",
                   {timed("10.01.2027", "09:00", "Januar naechstes Jahr")}},
     MonthPanelRow{"month_without_appointments", QDate(2026, 6, 1), "Termine im Juni", {}},
 };
 
 class MonthPanel : public Views, public ::testing::WithParamInterface<MonthPanelRow>
-{
-};
+{ };
 
 TEST_P(MonthPanel, OpensOnTheCurrentMonth)
 {
@@ -611,7 +696,8 @@ const std::array weekRows = {
     WeekRow{"seen_from_its_sunday",
             QDate(2026, 11, 29),
             {timed("28.11.2026", "10:00", "Samstag davor"), timed("29.11.2026", "10:00", "Sonntag"),
-             timed("05.12.2026", "10:00", "Samstag"), timed("06.12.2026", "10:00", "Sonntag danach")},
+             timed("05.12.2026", "10:00", "Samstag"),
+             timed("06.12.2026", "10:00", "Sonntag danach")},
             {timed("05.12.2026", "10:00", "Samstag"), timed("29.11.2026", "10:00", "Sonntag")}},
     WeekRow{"other_years_same_day",
             QDate(2026, 12, 5),
@@ -628,7 +714,8 @@ const std::array weekRows = {
             QDate(2026, 3, 31),
             {timed("28.03.2026", "10:00", "Samstag davor"), timed("29.03.2026", "10:00", "Sonntag"),
              timed("30.03.2026", "10:00", "Montag"), timed("01.04.2026", "10:00", "Mittwoch"),
-             timed("04.04.2026", "10:00", "Samstag"), timed("05.04.2026", "10:00", "Sonntag danach")},
+             timed("04.04.2026", "10:00", "Samstag"),
+             timed("05.04.2026", "10:00", "Sonntag danach")},
             {timed("01.04.2026", "10:00", "Mittwoch"), timed("04.04.2026", "10:00", "Samstag"),
              timed("29.03.2026", "10:00", "Sonntag"), timed("30.03.2026", "10:00", "Montag")}},
     WeekRow{"cut_at_new_year",
@@ -646,8 +733,9 @@ const std::array weekRows = {
     // 29 February is no day of 2026: not listed, and nothing fails.
     WeekRow{"feb29_in_2026",
             QDate(2026, 3, 4),
-            {timed("28.02.2026", "10:00", "Samstag davor"), timed("29.02.2026", "10:00", "Schalttag"),
-             timed("01.03.2026", "10:00", "Sonntag"), timed("07.03.2026", "10:00", "Samstag")},
+            {timed("28.02.2026", "10:00", "Samstag davor"),
+             timed("29.02.2026", "10:00", "Schalttag"), timed("01.03.2026", "10:00", "Sonntag"),
+             timed("07.03.2026", "10:00", "Samstag")},
             {timed("01.03.2026", "10:00", "Sonntag"), timed("07.03.2026", "10:00", "Samstag")}},
     WeekRow{"no_appointment_this_week",
             QDate(2026, 12, 5),
@@ -656,8 +744,7 @@ const std::array weekRows = {
 };
 
 class WeekView : public Views, public ::testing::WithParamInterface<WeekRow>
-{
-};
+{ };
 
 TEST_P(WeekView, ListsTheSundayWeekOfThisYear)
 {
@@ -704,7 +791,8 @@ TEST_F(Views, StartupPanelListsTodayAndOkClosesIt)
     EXPECT_FALSE(shown("Frame3"));
     EXPECT_EQ(lines("List7"), today);
     // The birthday calendar beneath is uncovered as it was.
-    for (const char *name : {"List2", "Label4", "List5", "Label15", "List3", "Label7", "List4", "Label1"}) {
+    for (const char *name :
+         {"List2", "Label4", "List5", "Label15", "List3", "Label7", "List4", "Label1"}) {
         SCOPED_TRACE(name);
         EXPECT_TRUE(shown(name));
     }
@@ -767,8 +855,7 @@ TEST_F(Views, TodayWithoutAppointmentsShowsEmptyPanel)
 // The calendar set by the appointment panels.
 
 class CalendarReset : public Views, public ::testing::WithParamInterface<const char *>
-{
-};
+{ };
 
 TEST_P(CalendarReset, BackToTodayWithoutDayClick)
 {
@@ -789,7 +876,8 @@ TEST_P(CalendarReset, BackToTodayWithoutDayClick)
     EXPECT_FALSE(text("Label17_0").startsWith("Am ")) << text("Label17_0").toStdString();
 }
 
-INSTANTIATE_TEST_SUITE_P(Views, CalendarReset, ::testing::Values("Command10", "Command12", "Command9"),
+INSTANTIATE_TEST_SUITE_P(Views, CalendarReset,
+                         ::testing::Values("Command10", "Command12", "Command9"),
                          [](const auto &info) { return std::string(info.param); });
 
 } // namespace

@@ -60,43 +60,120 @@ struct ClassRow {
 };
 
 constexpr auto classRows = std::to_array<ClassRow>({
-    {"Label1", "QLabel"}, {"Label2", "QLabel"}, {"Label3", "QLabel"}, {"Label4", "QLabel"},
-    {"Label5", "QLabel"}, {"Label7", "QLabel"}, {"Label8", "QLabel"}, {"Label9", "QLabel"},
-    {"Label10", "QLabel"}, {"Label11", "QLabel"}, {"Label12", "QLabel"}, {"Label13", "QLabel"},
-    {"Label14", "QLabel"}, {"Label15", "QLabel"}, {"Label16", "QLabel"}, {"Label17_0", "QLabel"},
-    {"Label17_1", "QLabel"}, {"Label18", "QLabel"}, {"Label19", "QLabel"}, {"Label20", "QLabel"},
-    {"Label21", "QLabel"}, {"Label22", "QLabel"}, {"Label23", "QLabel"}, {"Label24", "QLabel"},
-    {"PV", "QLabel"}, {"PR", "QLabel"}, {"Image2", "QLabel"},
-    {"Text1", "QTextEdit"}, {"Text2", "QTextEdit"}, {"Text8", "QTextEdit"}, {"Text9", "QTextEdit"},
-    {"Text3", "QLineEdit"}, {"Text4", "QLineEdit"}, {"Text5", "QLineEdit"}, {"Text6", "QLineEdit"},
-    {"Text7", "QLineEdit"}, {"Text10", "QLineEdit"}, {"Text11", "QLineEdit"}, {"Text12", "QLineEdit"},
-    {"Text13", "QLineEdit"}, {"Text14", "QLineEdit"}, {"Text15", "QLineEdit"}, {"Text16", "QLineEdit"},
-    {"Text17", "QLineEdit"}, {"Text18", "QLineEdit"}, {"JahrTx_1", "QLineEdit"}, {"VT", "QLineEdit"},
+    {"Label1", "QLabel"},
+    {"Label2", "QLabel"},
+    {"Label3", "QLabel"},
+    {"Label4", "QLabel"},
+    {"Label5", "QLabel"},
+    {"Label7", "QLabel"},
+    {"Label8", "QLabel"},
+    {"Label9", "QLabel"},
+    {"Label10", "QLabel"},
+    {"Label11", "QLabel"},
+    {"Label12", "QLabel"},
+    {"Label13", "QLabel"},
+    {"Label14", "QLabel"},
+    {"Label15", "QLabel"},
+    {"Label16", "QLabel"},
+    {"Label17_0", "QLabel"},
+    {"Label17_1", "QLabel"},
+    {"Label18", "QLabel"},
+    {"Label19", "QLabel"},
+    {"Label20", "QLabel"},
+    {"Label21", "QLabel"},
+    {"Label22", "QLabel"},
+    {"Label23", "QLabel"},
+    {"Label24", "QLabel"},
+    {"PV", "QLabel"},
+    {"PR", "QLabel"},
+    {"Image2", "QLabel"},
+    {"Text1", "QTextEdit"},
+    {"Text2", "QTextEdit"},
+    {"Text8", "QTextEdit"},
+    {"Text9", "QTextEdit"},
+    {"Text3", "QLineEdit"},
+    {"Text4", "QLineEdit"},
+    {"Text5", "QLineEdit"},
+    {"Text6", "QLineEdit"},
+    {"Text7", "QLineEdit"},
+    {"Text10", "QLineEdit"},
+    {"Text11", "QLineEdit"},
+    {"Text12", "QLineEdit"},
+    {"Text13", "QLineEdit"},
+    {"Text14", "QLineEdit"},
+    {"Text15", "QLineEdit"},
+    {"Text16", "QLineEdit"},
+    {"Text17", "QLineEdit"},
+    {"Text18", "QLineEdit"},
+    {"JahrTx_1", "QLineEdit"},
+    {"VT", "QLineEdit"},
     {"RT", "QLineEdit"},
-    {"Termine_0", "QPushButton"}, {"Abbruch_1", "QPushButton"}, {"Command1", "QPushButton"},
-    {"Command2", "QPushButton"}, {"Command3", "QPushButton"}, {"Command5", "QPushButton"},
-    {"Command6", "QPushButton"}, {"Command7", "QPushButton"}, {"Command8", "QPushButton"},
-    {"Command9", "QPushButton"}, {"Command10", "QPushButton"}, {"Command11", "QPushButton"},
-    {"Command12", "QPushButton"}, {"Command13", "QPushButton"}, {"Command14", "QPushButton"},
-    {"Command15", "QPushButton"}, {"Command16", "QPushButton"}, {"Command18", "QPushButton"},
-    {"Info1", "QPushButton"}, {"WochBtn", "QPushButton"},
-    {"Jan", "QPushButton"}, {"Feb", "QPushButton"}, {"Mrz", "QPushButton"}, {"Apr", "QPushButton"},
-    {"Mai", "QPushButton"}, {"Jun", "QPushButton"}, {"Jul", "QPushButton"}, {"Aug", "QPushButton"},
-    {"Sep", "QPushButton"}, {"Okt", "QPushButton"}, {"Nov", "QPushButton"}, {"Dez", "QPushButton"},
-    {"Command17", "QToolButton"}, {"Command4", "QToolButton"},
-    {"List1", "quirnel::ui::ListBox"}, {"List2", "quirnel::ui::ListBox"},
-    {"List3", "quirnel::ui::ListBox"}, {"List4", "quirnel::ui::ListBox"},
-    {"List5", "quirnel::ui::ListBox"}, {"List6", "quirnel::ui::ListBox"},
-    {"List7", "quirnel::ui::ListBox"}, {"List8", "quirnel::ui::ListBox"},
-    {"List9", "quirnel::ui::ListBox"}, {"List10", "quirnel::ui::ListBox"},
-    {"TBOX", "quirnel::ui::ListBox"}, {"VLIST", "quirnel::ui::ListBox"},
+    {"Termine_0", "QPushButton"},
+    {"Abbruch_1", "QPushButton"},
+    {"Command1", "QPushButton"},
+    {"Command2", "QPushButton"},
+    {"Command3", "QPushButton"},
+    {"Command5", "QPushButton"},
+    {"Command6", "QPushButton"},
+    {"Command7", "QPushButton"},
+    {"Command8", "QPushButton"},
+    {"Command9", "QPushButton"},
+    {"Command10", "QPushButton"},
+    {"Command11", "QPushButton"},
+    {"Command12", "QPushButton"},
+    {"Command13", "QPushButton"},
+    {"Command14", "QPushButton"},
+    {"Command15", "QPushButton"},
+    {"Command16", "QPushButton"},
+    {"Command18", "QPushButton"},
+    {"Info1", "QPushButton"},
+    {"WochBtn", "QPushButton"},
+    {"Jan", "QPushButton"},
+    {"Feb", "QPushButton"},
+    {"Mrz", "QPushButton"},
+    {"Apr", "QPushButton"},
+    {"Mai", "QPushButton"},
+    {"Jun", "QPushButton"},
+    {"Jul", "QPushButton"},
+    {"Aug", "QPushButton"},
+    {"Sep", "QPushButton"},
+    {"Okt", "QPushButton"},
+    {"Nov", "QPushButton"},
+    {"Dez", "QPushButton"},
+    {"Command17", "QToolButton"},
+    {"Command4", "QToolButton"},
+    {"List1", "quirnel::ui::ListBox"},
+    {"List2", "quirnel::ui::ListBox"},
+    {"List3", "quirnel::ui::ListBox"},
+    {"List4", "quirnel::ui::ListBox"},
+    {"List5", "quirnel::ui::ListBox"},
+    {"List6", "quirnel::ui::ListBox"},
+    {"List7", "quirnel::ui::ListBox"},
+    {"List8", "quirnel::ui::ListBox"},
+    {"List9", "quirnel::ui::ListBox"},
+    {"List10", "quirnel::ui::ListBox"},
+    {"TBOX", "quirnel::ui::ListBox"},
+    {"VLIST", "quirnel::ui::ListBox"},
     {"RLIST", "quirnel::ui::ListBox"},
-    {"Shape1", "QFrame"}, {"Shape2", "QFrame"}, {"Shape3", "QFrame"}, {"Shape4", "QFrame"},
-    {"Line1", "QFrame"}, {"Line6", "QFrame"}, {"Frame1", "QFrame"}, {"Frame2", "QFrame"},
-    {"Frame3", "QFrame"}, {"Frame4", "QFrame"}, {"Frame5", "QFrame"}, {"Frame6", "QFrame"},
-    {"JahrPnl", "QFrame"}, {"VorschPnl", "QFrame"},
-    {"Calendar1", "QCalendarWidget"}, {"check", "QCheckBox"},
-    {"O1_0", "QRadioButton"}, {"O2", "QRadioButton"}, {"O3", "QRadioButton"},
+    {"Shape1", "QFrame"},
+    {"Shape2", "QFrame"},
+    {"Shape3", "QFrame"},
+    {"Shape4", "QFrame"},
+    {"Line1", "QFrame"},
+    {"Line6", "QFrame"},
+    {"Frame1", "QFrame"},
+    {"Frame2", "QFrame"},
+    {"Frame3", "QFrame"},
+    {"Frame4", "QFrame"},
+    {"Frame5", "QFrame"},
+    {"Frame6", "QFrame"},
+    {"JahrPnl", "QFrame"},
+    {"VorschPnl", "QFrame"},
+    {"Calendar1", "QCalendarWidget"},
+    {"check", "QCheckBox"},
+    {"O1_0", "QRadioButton"},
+    {"O2", "QRadioButton"},
+    {"O3", "QRadioButton"},
     {"RichTextBox1", "QTextBrowser"},
 });
 
@@ -116,10 +193,10 @@ TEST_F(WindowModel, ListsAreSortedOrKeepTheirOrder)
     const struct {
         const char *name;
         bool sorted;
-    } rows[] = {{"List4", true},  {"TBOX", true},   {"List2", true},   {"List3", true},
-                {"List5", true},  {"List6", true},  {"List7", true},   {"List1", false},
-                {"List8", false}, {"VLIST", false}, {"RLIST", false},  {"List9", false},
-                {"List10", false}};
+    } rows[]
+        = {{"List4", true},  {"TBOX", true},   {"List2", true},  {"List3", true},  {"List5", true},
+           {"List6", true},  {"List7", true},  {"List1", false}, {"List8", false}, {"VLIST", false},
+           {"RLIST", false}, {"List9", false}, {"List10", false}};
     for (const auto &row : rows) {
         SCOPED_TRACE(row.name);
         auto *list = control<ui::ListBox>(row.name);
@@ -128,7 +205,8 @@ TEST_F(WindowModel, ListsAreSortedOrKeepTheirOrder)
         list->add(QStringLiteral("b"));
         list->add(QStringLiteral("C"));
         list->add(QStringLiteral("a"));
-        const QStringList expected = row.sorted ? QStringList{"a", "b", "C"} : QStringList{"b", "C", "a"};
+        const QStringList expected
+            = row.sorted ? QStringList{"a", "b", "C"} : QStringList{"b", "C", "a"};
         EXPECT_EQ(list->lines(), expected);
     }
 }
@@ -180,7 +258,8 @@ const std::array textRows = {
     TextRow{"check", "", "Check: Termin-Liste auswählen  - Uncheck: Geburtstags-Liste auswählen"},
     TextRow{"Command13", "Termine", " In den Termin-Bearbeitungs-Modus wechseln "},
     TextRow{"Command14", "Geburtstage", "In den Geburtstagsdaten-Bearbeitungs-Modus wechseln "},
-    TextRow{"Command6", "Löschen", "Datensatz aus der Liste entfernen - wird noch nicht gespeichert "},
+    TextRow{"Command6", "Löschen",
+            "Datensatz aus der Liste entfernen - wird noch nicht gespeichert "},
     TextRow{"Command5", "Einfügen", "Neuen oder geänderten Datensatz in die Liste einfügen "},
     TextRow{"Command11", "Editieren", "Einen Eintrag zum Bearbeiten selektieren "},
     TextRow{"Command7", "Speichern", "Änderungen oder Löschungen werden gespeichert "},
@@ -217,22 +296,22 @@ struct StateRow {
 
 // Controls whose state the start-up computation does not change on empty data.
 constexpr auto stateRows = std::to_array<StateRow>({
-    {"Termine_0", true, true},   {"Command17", true, true},  {"Command4", true, true},
-    {"Label2", true, true},      {"Text1", true, true},      {"List1", false, true},
-    {"Text8", true, false},      {"Text9", true, false},     {"Shape2", true, true},
-    {"Text13", false, true},     {"Text11", false, true},    {"Calendar1", false, true},
-    {"JahrPnl", false, true},    {"Frame6", false, true},    {"Command2", false, true},
-    {"Command3", true, true},    {"Label4", true, true},     {"List4", true, true},
-    {"Label17_1", false, true},  {"TBOX", false, true},      {"Frame3", false, true},
-    {"Label17_0", true, true},   {"List7", true, true},      {"List8", false, true},
-    {"VorschPnl", false, true},  {"List6", true, true},      {"VT", false, false},
-    {"RT", false, false},        {"VLIST", false, true},     {"Shape1", false, true},
-    {"Text4", false, true},      {"Line6", false, true},     {"Label10", false, true},
-    {"check", false, true},      {"Command13", true, true},  {"Command14", true, true},
-    {"Command6", false, false},  {"Command5", false, true},  {"Command7", false, true},
-    {"Command8", false, true},   {"Command15", true, true},  {"Text6", false, true},
-    {"Text12", false, true},     {"Frame5", false, true},    {"Text15", true, true},
-    {"List9", false, true},      {"List10", false, true},    {"Frame2", false, true},
+    {"Termine_0", true, true},  {"Command17", true, true}, {"Command4", true, true},
+    {"Label2", true, true},     {"Text1", true, true},     {"List1", false, true},
+    {"Text8", true, false},     {"Text9", true, false},    {"Shape2", true, true},
+    {"Text13", false, true},    {"Text11", false, true},   {"Calendar1", false, true},
+    {"JahrPnl", false, true},   {"Frame6", false, true},   {"Command2", false, true},
+    {"Command3", true, true},   {"Label4", true, true},    {"List4", true, true},
+    {"Label17_1", false, true}, {"TBOX", false, true},     {"Frame3", false, true},
+    {"Label17_0", true, true},  {"List7", true, true},     {"List8", false, true},
+    {"VorschPnl", false, true}, {"List6", true, true},     {"VT", false, false},
+    {"RT", false, false},       {"VLIST", false, true},    {"Shape1", false, true},
+    {"Text4", false, true},     {"Line6", false, true},    {"Label10", false, true},
+    {"check", false, true},     {"Command13", true, true}, {"Command14", true, true},
+    {"Command6", false, false}, {"Command5", false, true}, {"Command7", false, true},
+    {"Command8", false, true},  {"Command15", true, true}, {"Text6", false, true},
+    {"Text12", false, true},    {"Frame5", false, true},   {"Text15", true, true},
+    {"List9", false, true},     {"List10", false, true},   {"Frame2", false, true},
 });
 
 TEST_F(WindowModel, InitialVisibilityAndEnabledState)
@@ -326,11 +405,11 @@ struct ColourRow {
 };
 
 const std::array colourRows = {
-    ColourRow{"Label2", QColor(255, 192, 255)},   ColourRow{"Label3", QColor(255, 255, 192)},
-    ColourRow{"Label15", QColor(255, 255, 192)},  ColourRow{"Label10", QColor(255, 192, 192)},
-    ColourRow{"List2", QColor(224, 224, 224)},    ColourRow{"List5", QColor(224, 224, 224)},
-    ColourRow{"List7", QColor(224, 224, 224)},    ColourRow{"List6", QColor(255, 192, 255)},
-    ColourRow{"Frame3", QColor(192, 192, 192)},   ColourRow{"Form1", QColor(192, 192, 192)},
+    ColourRow{"Label2", QColor(255, 192, 255)},  ColourRow{"Label3", QColor(255, 255, 192)},
+    ColourRow{"Label15", QColor(255, 255, 192)}, ColourRow{"Label10", QColor(255, 192, 192)},
+    ColourRow{"List2", QColor(224, 224, 224)},   ColourRow{"List5", QColor(224, 224, 224)},
+    ColourRow{"List7", QColor(224, 224, 224)},   ColourRow{"List6", QColor(255, 192, 255)},
+    ColourRow{"Frame3", QColor(192, 192, 192)},  ColourRow{"Form1", QColor(192, 192, 192)},
 };
 
 TEST_F(WindowModel, ColoursThatCarryMeaning)
@@ -340,7 +419,8 @@ TEST_F(WindowModel, ColoursThatCarryMeaning)
         const QWidget *widget = control(row.name);
         ASSERT_NE(widget, nullptr);
         // List boxes paint their entries on Base, everything else on Window.
-        const auto role = qobject_cast<const ui::ListBox *>(widget) ? QPalette::Base : QPalette::Window;
+        const auto role
+            = qobject_cast<const ui::ListBox *>(widget) ? QPalette::Base : QPalette::Window;
         EXPECT_EQ(widget->palette().color(role), row.colour);
     }
 }
@@ -415,11 +495,10 @@ TEST_F(WindowModel, StackingOfOverlappingControls)
 
 TEST_F(WindowModel, LabelsAndShapesLieBehindEveryOtherControl)
 {
-    const QStringList lightweight = {
-        "Label1",  "Label2",  "Label3",  "Label4",  "Label5",    "Label7", "Label8",
-        "Label9",  "Label10", "Label11", "Label12", "Label13",   "Label14", "Label15",
-        "Label16", "Label18", "Label19", "Label23", "Label17_1", "Shape1", "Shape2",
-        "Shape3",  "Shape4",  "Line6"};
+    const QStringList lightweight
+        = {"Label1",  "Label2",  "Label3",    "Label4",  "Label5",  "Label7",  "Label8",  "Label9",
+           "Label10", "Label11", "Label12",   "Label13", "Label14", "Label15", "Label16", "Label18",
+           "Label19", "Label23", "Label17_1", "Shape1",  "Shape2",  "Shape3",  "Shape4",  "Line6"};
     QWidget *client = window().centralWidget();
     int lastLightweight = -1;
     int firstWindowed = INT_MAX;
@@ -484,20 +563,23 @@ TEST_F(WindowModel, MenuBarHoldsThreeMenus)
 
     {
         SCOPED_TRACE("Datei");
-        expectItems(bar[0]->menu(), {{"Termin-Datei speichern unter", "TerminSpeichern", {}},
-                                     {"Geburtstage-Datei speichern unter", "GeburtstageSpeichern", {}},
-                                     {"Daten-Import", "Import", QKeySequence(Qt::CTRL | Qt::Key_M)},
-                                     {"&Beenden", "Beenden", QKeySequence(Qt::CTRL | Qt::Key_B)}});
+        expectItems(bar[0]->menu(),
+                    {{"Termin-Datei speichern unter", "TerminSpeichern", {}},
+                     {"Geburtstage-Datei speichern unter", "GeburtstageSpeichern", {}},
+                     {"Daten-Import", "Import", QKeySequence(Qt::CTRL | Qt::Key_M)},
+                     {"&Beenden", "Beenden", QKeySequence(Qt::CTRL | Qt::Key_B)}});
     }
     {
         SCOPED_TRACE("Optionen");
-        expectItems(bar[1]->menu(), {{"Eintrag suchen", "Eintragssuche", {}},
-                                     {"Quick-Info aus", "QuickInfoAus", {}}});
+        expectItems(
+            bar[1]->menu(),
+            {{"Eintrag suchen", "Eintragssuche", {}}, {"Quick-Info aus", "QuickInfoAus", {}}});
     }
     {
         SCOPED_TRACE("Hilfe");
-        expectItems(bar[2]->menu(), {{"&Info", "Info", QKeySequence(Qt::CTRL | Qt::Key_I)},
-                                     {"Programmbeschreibung", "Hilfe", {}}});
+        expectItems(bar[2]->menu(),
+                    {{"&Info", "Info", QKeySequence(Qt::CTRL | Qt::Key_I)},
+                     {"Programmbeschreibung", "Hilfe", {}}});
     }
 }
 
@@ -505,10 +587,11 @@ TEST_F(WindowModel, PopupMenuExistsButNotInTheBar)
 {
     const QMenu *popup = window().findChild<QMenu *>(QStringLiteral("MnuFile"));
     ASSERT_NE(popup, nullptr);
-    expectItems(popup, {{"Neuer Eintrag", "neu", {}},
-                        {"Eintrag editieren", "edit", {}},
-                        {"Eintrag löschen", "löschen", {}},
-                        {"Eintrag suchen", "suchen", {}}});
+    expectItems(popup,
+                {{"Neuer Eintrag", "neu", {}},
+                 {"Eintrag editieren", "edit", {}},
+                 {"Eintrag löschen", "löschen", {}},
+                 {"Eintrag suchen", "suchen", {}}});
     for (const QAction *action : window().menuBar()->actions())
         EXPECT_NE(action->menu(), popup) << action->text().toStdString();
     EXPECT_FALSE(popup->isVisible());
