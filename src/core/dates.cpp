@@ -39,7 +39,7 @@ QDate dayInYear(QStringView day, QStringView month, int year)
         return {};
     if (m == 2 && d == 29 && !QDate::isLeapYear(year))
         d = 28;
-    return QDate(year, m, d);
+    return {year, m, d};
 }
 
 QDate parseDate(QStringView text)
@@ -56,7 +56,7 @@ QDate parseDate(QStringView text)
     const int m = twoDigits(text.sliced(3, 2));
     if (d < 0 || m < 0)
         return {};
-    return QDate(year, m, d);
+    return {year, m, d};
 }
 
 } // namespace quirnel::dates

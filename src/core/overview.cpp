@@ -5,6 +5,7 @@
 #include "core/lines.h"
 #include "core/sorting.h"
 
+#include <algorithm>
 #include <optional>
 
 namespace quirnel::overview {
@@ -28,11 +29,7 @@ QString signedText(int n)
 
 bool isJubilee(int age)
 {
-    for (int j : jubileeAges) {
-        if (j == age)
-            return true;
-    }
-    return false;
+    return std::ranges::find(jubileeAges, age) != jubileeAges.end();
 }
 
 // Views into the birthday line: most entries are never listed, so nothing is copied

@@ -1,5 +1,6 @@
 #include "core/text1252.h"
 
+#include <algorithm>
 #include <array>
 
 namespace quirnel::cp1252 {
@@ -32,7 +33,7 @@ int byteOf(char32_t ch)
 QString decode(QByteArrayView bytes)
 {
     QString text(bytes.size(), Qt::Uninitialized);
-    char16_t *out = reinterpret_cast<char16_t *>(text.data());
+    auto *out = reinterpret_cast<char16_t *>(text.data());
     for (const char c : bytes) {
         const auto b = static_cast<unsigned char>(c);
         *out++ = (b >= 0x80 && b < 0xA0) ? high[b - 0x80] : char16_t(b);
@@ -48,11 +49,7 @@ bool canStore(char32_t ch)
 bool canStore(QStringView text)
 {
     // Surrogates are never storable, paired or not, so code units suffice here.
-    for (const QChar c : text) {
-        if (byteOf(c.unicode()) < 0)
-            return false;
-    }
-    return true;
+    return std::ranges::all_of(text, [](QChar c) { return byteOf(c.unicode()) >= 0; });
 }
 
 QByteArray encode(QStringView text)

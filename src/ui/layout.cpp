@@ -13,6 +13,7 @@
 #include <QTextEdit>
 #include <QToolButton>
 
+#include <algorithm>
 #include <cmath>
 
 namespace quirnel::ui::twips {
@@ -250,8 +251,7 @@ QHash<QString, QWidget *> buildControls(QWidget *client)
         byName.insert(widget->objectName(), widget);
     }
     // Lowering in reverse keeps the table's order among the labels themselves.
-    for (auto it = backmost.rbegin(); it != backmost.rend(); ++it)
-        (*it)->lower();
+    std::for_each(backmost.rbegin(), backmost.rend(), [](QWidget *widget) { widget->lower(); });
     return byName;
 }
 

@@ -1,0 +1,36 @@
+#!/usr/bin/env bash
+# Start, an edit and a quit under valgrind's memcheck on a virtual display.
+#   tools/valgrind.sh EXE [LOG]
+# Needs xvfb, xdotool, faketime, valgrind. Prints the error summary; the full log
+# (default /tmp/quirnel-valgrind.log) tells whose code an error is in.
+set -eu
+exe=$(readlink -f "$1"); log=${2:-/tmp/quirnel-valgrind.log}
+here=$(cd "$(dirname "$0")/.." && pwd)
+work=$(mktemp -d); cp "$here"/docs/sample/*.dat "$work"/
+for n in $(seq 91 140); do [ -e "/tmp/.X$n-lock" ] || break; done
+Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 & xv=$!
+export DISPLAY=":$n"
+app=
+trap 'kill $app $xv 2>/dev/null || true; rm -rf "$work"' EXIT
+sleep 1
+(cd "$work" && QT_QPA_PLATFORM=xcb LANG=de_DE.UTF-8 LC_ALL=de_DE.UTF-8 \
+  faketime -f "@2026-12-05 10:00:00" valgrind --tool=memcheck --error-exitcode=9 \
+  --num-callers=30 --log-file="$log" "$exe" >/dev/null 2>&1) & app=$!
+wid=$(xdotool search --sync --onlyvisible --class quirnel | head -n 1)
+sleep 5
+eval "$(xdotool getwindowgeometry --shell "$wid")"
+menubar=$(( HEIGHT - 393 ))
+click() { xdotool mousemove --window "$wid" $(( $1 / 15 )) $(( $2 / 15 + menubar )) click 1; sleep 3; }
+key() { xdotool windowfocus --sync "$wid" 2>/dev/null || true; xdotool key --delay 300 "$@"; sleep 3; }
+click 3652 4740                          # OK
+click 5887 1995                          # G-Daten
+click 1400 5782; xdotool type --delay 200 "Erika Beispiel"; sleep 2   # name
+click 3800 5782; xdotool type --delay 200 "09.12.1976"; sleep 2       # date
+click 2785 6442                          # Einfügen
+click 4675 6442                          # Speichern
+click 6465 6442                          # Exit
+key ctrl+b; key Return                   # Beenden, "Ja"
+wait "$app" && status=0 || status=$?
+grep -E "ERROR SUMMARY|definitely lost" "$log"
+grep -q "Erika Beispiel" "$work/geburt.dat" && echo "the edit was saved" || echo "the edit was NOT saved"
+exit "$status"
