@@ -121,6 +121,7 @@ protected:
     void changeEvent(QEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
 
 private:
     // window.cpp
@@ -156,6 +157,7 @@ private:
     Dialogs *m_dialogs = nullptr;
     QWidget *m_client = nullptr;
     double m_heightTwips = viewHeight;
+    bool m_painted = false;
     QTimer *Timer1 = nullptr;
     QDate m_startDate;
     QDate m_restartFailedOn;

@@ -15,6 +15,7 @@
 #include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLoggingCategory>
 #include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
@@ -211,6 +212,19 @@ void Form1::endNow()
         m_services.endProgram();
     else
         QCoreApplication::exit(0);
+}
+
+// QT_LOGGING_RULES="quirnel.startup.debug=true" reports when the window was first
+// painted, in milliseconds since the epoch, for measuring the start-up time.
+Q_LOGGING_CATEGORY(lcStartup, "quirnel.startup", QtWarningMsg)
+
+void Form1::paintEvent(QPaintEvent *event)
+{
+    QMainWindow::paintEvent(event);
+    if (!m_painted) {
+        m_painted = true;
+        qCDebug(lcStartup, "first paint at %lld", QDateTime::currentMSecsSinceEpoch());
+    }
 }
 
 void Form1::closeEvent(QCloseEvent *event)
