@@ -14,8 +14,8 @@ app=
 trap 'kill $app $xv 2>/dev/null || true; rm -rf "$work"' EXIT
 sleep 1
 (cd "$work" && QT_QPA_PLATFORM=xcb LANG=de_DE.UTF-8 LC_ALL=de_DE.UTF-8 \
-  faketime -f "@2026-12-05 10:00:00" valgrind --tool=memcheck --error-exitcode=9 \
-  --num-callers=30 --log-file="$log" "$exe" >/dev/null 2>&1) & app=$!
+  faketime -f "@2026-12-05 10:00:00" valgrind --tool=memcheck \
+  --num-callers=40 --leak-check=full --log-file="$log" "$exe" >/dev/null 2>&1) & app=$!
 wid=$(xdotool search --sync --onlyvisible --class quirnel | head -n 1)
 sleep 5
 eval "$(xdotool getwindowgeometry --shell "$wid")"
@@ -29,8 +29,15 @@ click 3800 5782; xdotool type --delay 200 "09.12.1976"; sleep 2       # date
 click 2785 6442                          # Einfügen
 click 4675 6442                          # Speichern
 click 6465 6442                          # Exit
-key ctrl+b; key Return                   # Beenden, "Ja"
-wait "$app" && status=0 || status=$?
+key ctrl+b                               # Beenden
+dialog=$(xdotool search --sync --name "Programm Ende" | head -n 1)
+xdotool windowfocus --sync "$dialog"; xdotool key Return; sleep 3   # "Ja"
+wait "$app" || true
 grep -E "ERROR SUMMARY|definitely lost" "$log"
-grep -q "Erika Beispiel" "$work/geburt.dat" && echo "the edit was saved" || echo "the edit was NOT saved"
-exit "$status"
+# Qt and the X libraries report a few of their own; ours would name our namespace.
+ours=$(awk '/^==[0-9]+== $/ { if (block ~ /quirnel::/ && block ~ /(Invalid|uninitialised|definitely lost|Mismatched|overlap)/) n++; block = ""; next }
+            { block = block "\n" $0 } END { print n + 0 }' "$log")
+echo "errors with our code in the stack: $ours"
+grep -q "Erika Beispiel" "$work/geburt.dat" && saved=yes || saved=no
+echo "the edit was saved: $saved"
+[ "$ours" -eq 0 ] && [ "$saved" = yes ]
