@@ -24,7 +24,6 @@
 #include <unistd.h>
 
 using namespace quirnel;
-using quirnel::testing::FakeDialogs;
 using quirnel::testing::sameBytes;
 
 namespace {
@@ -41,45 +40,18 @@ void xdotool(const QStringList &args)
     QCoreApplication::processEvents();
 }
 
-class UserDay : public ::testing::Test
+class UserDay : public quirnel::testing::WindowTest
 {
 protected:
     // The program as started at log-on at the given time, on the display.
     ui::Form1 &startAt(QDateTime at)
     {
         now = at;
-        ui::Services services;
-        services.now = [this] { return now; };
-        services.locale = QLocale(QLocale::German, QLocale::Germany);
-        services.dataDir = dir.path();
-        services.dialogs = &dialogs;
-        services.restartProgram = [] { return true; };
-        services.endProgram = [] {};
-        window = std::make_unique<ui::Form1>(services);
-        window->show();
-        window->activateWindow();
-        EXPECT_TRUE(QTest::qWaitForWindowActive(window.get()));
-        return *window;
+        ui::Form1 &form = start();
+        form.activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&form));
+        return form;
     }
-
-    template<typename T = QWidget>
-    T *control(const char *name) const
-    {
-        T *widget = window->findChild<T *>(QString::fromUtf8(name));
-        EXPECT_NE(widget, nullptr) << name;
-        return widget;
-    }
-    bool shown(const char *name) const { return control(name)->isVisible(); }
-    QString text(const char *name) const
-    {
-        QWidget *widget = control(name);
-        if (auto *edit = qobject_cast<QLineEdit *>(widget))
-            return edit->text();
-        if (auto *memo = qobject_cast<QTextEdit *>(widget))
-            return memo->toPlainText();
-        return qobject_cast<QLabel *>(widget)->text();
-    }
-    QStringList lines(const char *name) const { return control<ui::ListBox>(name)->lines(); }
 
     void clickAt(QWidget *widget, QPoint at, int clicks = 1)
     {
@@ -91,7 +63,7 @@ protected:
                  QString::number(clicks), QStringLiteral("--delay"), QStringLiteral("80"),
                  QStringLiteral("1")});
     }
-    void click(const char *name)
+    void press(const char *name)
     {
         QWidget *widget = control(name);
         clickAt(widget, widget->rect().center());
@@ -120,7 +92,7 @@ protected:
     }
     void type(const char *name, const QString &keys)
     {
-        click(name);
+        press(name);
         xdotool({QStringLiteral("type"), QStringLiteral("--delay"), QStringLiteral("40"), keys});
     }
     template<typename Condition>
@@ -129,40 +101,22 @@ protected:
         return QTest::qWaitFor(condition, 5000);
     }
 
-    void writeFile(const char *name, const QByteArray &bytes)
-    {
-        QFile file(dir.filePath(QString::fromUtf8(name)));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-    }
-    QByteArray readFile(const char *name) const
-    {
-        QFile file(dir.filePath(QString::fromUtf8(name)));
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-    }
-
     // Saves in edit mode and leaves it, as the user ends every change.
     void saveAndExit()
     {
-        click("Command7"); // Speichern
+        press("Command7"); // Speichern
         ASSERT_TRUE(waitFor([&] { return shown("Label10"); }));
         EXPECT_EQ(control("Label10")->palette().color(QPalette::Window), QColor(0, 255, 0));
-        click("Command15"); // Exit
-        ASSERT_TRUE(waitFor([&] { return window->windowHeight() == ui::Form1::viewHeight; }));
+        press("Command15"); // Exit
+        ASSERT_TRUE(waitFor([&] { return window().windowHeight() == ui::Form1::viewHeight; }));
         EXPECT_TRUE(dialogs.questions.isEmpty()) << dialogs.questions.join(u'\n').toStdString();
         EXPECT_TRUE(dialogs.warnings.isEmpty()) << dialogs.warnings.join(u'\n').toStdString();
-        ASSERT_FALSE(window->hasUnsavedChanges());
-        window->close();
+        ASSERT_FALSE(window().hasUnsavedChanges());
     }
 
     const QByteArray birthdays = "05.12.1976     Hans Muster\r\n"
                                  "24.03.1990     Paula Rot\r\n";
     const QByteArray appointments = "05.12.2026  10:30 Uhr   Zahnarzt\r\n";
-
-    QTemporaryDir dir;
-    FakeDialogs dialogs;
-    QDateTime now;
-    std::unique_ptr<ui::Form1> window;
 };
 
 TEST_F(UserDay, AppointmentEnteredWithTheCalendarIsSavedAndShownOnItsDay)
@@ -176,11 +130,11 @@ TEST_F(UserDay, AppointmentEnteredWithTheCalendarIsSavedAndShownOnItsDay)
     EXPECT_EQ(text("Label3"), QStringLiteral("GEBURTSTAG HAT HEUTE: "));
     EXPECT_EQ(text("Text2"), QStringLiteral("und wird 50 Jahre alt"));
     EXPECT_EQ(lines("List7"), QStringList{"05.12.2026  10:30 Uhr   Zahnarzt"});
-    click("Command1"); // OK
+    press("Command1"); // OK
     ASSERT_TRUE(waitFor([&] { return !shown("Frame3"); }));
 
-    click("Command17"); // T-Daten
-    ASSERT_TRUE(waitFor([&] { return window->windowHeight() == ui::Form1::editHeight; }));
+    press("Command17"); // T-Daten
+    ASSERT_TRUE(waitFor([&] { return window().windowHeight() == ui::Form1::editHeight; }));
     ASSERT_TRUE(shown("TBOX") && shown("Text5") && shown("Text10"));
 
     clickDay(18);
@@ -188,13 +142,13 @@ TEST_F(UserDay, AppointmentEnteredWithTheCalendarIsSavedAndShownOnItsDay)
     clickDay(9, 2);
     ASSERT_TRUE(waitFor([&] { return text("Text10") == QStringLiteral("09:00"); }));
     EXPECT_EQ(text("Text5"), QStringLiteral("18.12.2026")) << "a picked date is never replaced";
-    click("O2"); // 30
+    press("O2"); // 30
     ASSERT_TRUE(waitFor([&] { return text("Text10") == QStringLiteral("09:30"); }));
     type("Text4", QStringLiteral("Kontrolle beim Zahnarzt"));
     ASSERT_TRUE(
         waitFor([&] { return text("Text4") == QStringLiteral("Kontrolle beim Zahnarzt"); }));
 
-    click("Command5"); // Einfügen
+    press("Command5"); // Einfügen
     const QString added = QStringLiteral("18.12.2026  09:30 Uhr   Kontrolle beim Zahnarzt");
     ASSERT_TRUE(waitFor([&] { return lines("TBOX").contains(added); }));
     EXPECT_EQ(lines("TBOX"), (QStringList{"05.12.2026  10:30 Uhr   Zahnarzt", added}));
@@ -216,11 +170,11 @@ TEST_F(UserDay, BirthdayTypedInIsSavedAndCelebratedInTheOverview)
     writeFile("geburt.dat", birthdays);
     writeFile("termin.dat", appointments);
     startAt({{2026, 12, 5}, {10, 0}});
-    click("Command1"); // OK
+    press("Command1"); // OK
     ASSERT_TRUE(waitFor([&] { return !shown("Frame3"); }));
 
-    click("Command4"); // G-Daten
-    ASSERT_TRUE(waitFor([&] { return window->windowHeight() == ui::Form1::editHeight; }));
+    press("Command4"); // G-Daten
+    ASSERT_TRUE(waitFor([&] { return window().windowHeight() == ui::Form1::editHeight; }));
     ASSERT_TRUE(shown("List4") && shown("Text5") && !shown("Text10"));
     // The name first: the date, once complete, enables "Einfügen".
     type("Text4", QStringLiteral("Erika Beispiel"));
@@ -229,7 +183,7 @@ TEST_F(UserDay, BirthdayTypedInIsSavedAndCelebratedInTheOverview)
     EXPECT_EQ(text("Text4"), QStringLiteral("Erika Beispiel"));
     EXPECT_EQ(text("Text5"), QStringLiteral("09.12.1976"));
 
-    click("Command5"); // Einfügen
+    press("Command5"); // Einfügen
     const QString added = QStringLiteral("09.12.1976     Erika Beispiel");
     ASSERT_TRUE(waitFor([&] { return lines("List4").contains(added); }));
     EXPECT_EQ(lines("List4"),
@@ -252,7 +206,6 @@ TEST_F(UserDay, BirthdayTypedInIsSavedAndCelebratedInTheOverview)
     EXPECT_TRUE(lines("List5").contains(QStringLiteral("09. Mi :  Erika Beispiel")));
     EXPECT_TRUE(lines("List2").contains(QStringLiteral("09.    50.Geb.   Erika Beispiel")));
     EXPECT_TRUE(lines("List3").contains(QStringLiteral("09.12.   50.Geb.    Erika Beispiel")));
-    window->close();
 
     // Her day: the today panel.
     startAt({{2026, 12, 9}, {8, 0}});
