@@ -81,6 +81,7 @@ struct DayCase {
     const char *name;
     QDate today;
     const char *birthdays, *label3, *list1, *list5, *list6;
+    friend void PrintTo(const DayCase &c, std::ostream *os) { *os << c.name; }
 };
 
 const std::array dayCases = {
