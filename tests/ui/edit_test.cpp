@@ -8,7 +8,6 @@
 #include <QClipboard>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QRegularExpression>
 #include <QTest>
 
 #include <array>
@@ -18,11 +17,7 @@ namespace {
 
 const auto rowName = [](const auto &info) { return std::string(info.param.name); };
 
-QString u(const char *utf8)
-{
-    return QString::fromUtf8(utf8);
-}
-
+const auto u = [](const char *utf8) { return QString::fromUtf8(utf8); };
 // A birthday two days ahead fills the look-ahead strip, which "Exit" shows again.
 const QStringList birthdays{"07.12.1980     Klara Vorschau", "24.12.1970     Jürgen Beispiel"};
 const QStringList appointments{"04.12.2026  18:00 Uhr   Chor",
@@ -60,44 +55,35 @@ protected:
 };
 
 // What each way into and out of edit mode leaves. Controls: "-" hidden, "!" shown and
-// disabled, "+" shown and enabled, else shown. Texts split at '|': "Label1=caption" or
-// "Text4:tool tip".
+// disabled, "+" shown and enabled, else shown. Captions: "Label1=text", split at '|'.
 struct State {
     const char *name, *clicks;
     double height;
     bool appointments; // check set
-    const char *controls, *texts;
+    const char *controls, *captions;
 };
 
 const std::array states{
-    State{
-        "g_daten", "Command4", 7500, false,
-        "List4 Label1 Text4 Text5 Calendar1 Text7 Command13 -TBOX -Text10 -Command4 -Command17 "
-        "-VorschPnl !Command5 !Command7 +Command8 !Termine_0 !Command10 !Abbruch_1 !Info1",
-        "Label1=Daten-Bearbeitung Geburtstagsliste|"
-        "Calendar1:Datum selektieren |"
-        "List4:Klick selektiert Eintrag  -   Doppelklick entfernt Eintrag aus der Liste   -   Shift+L löscht Liste komplett "},
+    State{"g_daten", "Command4", 7500, false,
+          "List4 Label1 Text4 Text5 Calendar1 Text7 Command13 -TBOX -Text10 -Command4 -Command17 "
+          "-VorschPnl !Command5 !Command7 +Command8 !Termine_0 !Command10 !Abbruch_1 !Info1",
+          "Label1=Daten-Bearbeitung Geburtstagsliste"},
     State{"t_daten", "Command17", 7500, true,
           "TBOX Label17_1 Text4 Text10 Label16 -List4 -Label1 -Text7 -Command13 -Command14 "
           "-Command17 +Command5 !Command9 !Command12 !WochBtn !Command16",
-          "Label17_1=Daten-Bearbeitung Termin-Liste|Label8=              Termin-Inhalt|"
-          "Calendar1:Klick Datum selektieren - Doppelklick Zeit selektieren"},
-    State{
-        "termine_from_g_daten", "Command4 Command13", 7500, true,
-        "TBOX Text10 Text7 Command14 -List4 -Command13 !Command5",
-        "Text5:Datum eintragen oder aus dem Kalender selektieren |"
-        "TBOX: Klick selektiert Eintrag  -   Doppelklick entfernt Eintrag aus der Liste   -   Shift+L löscht Liste komplett "},
+          "Label17_1=Daten-Bearbeitung Termin-Liste|Label8=              Termin-Inhalt"},
+    State{"termine_from_g_daten", "Command4 Command13", 7500, true,
+          "TBOX Text10 Text7 Command14 -List4 -Command13 !Command5",
+          "Label17_1=Daten-Bearbeitung Termin-Liste"},
     State{"exit_from_t_daten", "Command17 Command15", 6500, false,
           "List4 Label1 VorschPnl -TBOX -Text4 -Text10 -Label16 -Calendar1 -Command5 +Command4 "
           "+Command17 +Termine_0 +Command10 +Command12 +Command9 +Abbruch_1 +Info1 +WochBtn "
           "+Command16",
-          "Label1=Geburtstagsliste|Label8=  Vorname                  Name|"
-          "Text5:Geburtsdatum tt:mm:jjjj  eintragen"},
+          "Label1=Geburtstagsliste|Label8=  Vorname                  Name"},
 };
 
 class EditStates : public Edit, public ::testing::WithParamInterface<State>
 { };
-
 TEST_P(EditStates, ClicksLeadToTheState)
 {
     const State &row = GetParam();
@@ -118,25 +104,18 @@ TEST_P(EditStates, ClicksLeadToTheState)
             EXPECT_EQ(enabled(name.constData()), mark == QLatin1Char('+')) << name.constData();
         }
     }
-    for (const QString &expected : u(row.texts).split(QLatin1Char('|'), Qt::SkipEmptyParts)) {
-        const qsizetype at = expected.indexOf(QRegularExpression(QStringLiteral("[=:]")));
-        const QByteArray name = expected.left(at).toUtf8();
-        const QString actual
-            = expected.at(at) == QLatin1Char('=') ? text(name.constData()) : tip(name.constData());
-        EXPECT_EQ(actual, expected.mid(at + 1)) << name.constData();
-    }
+    for (const QString &caption : u(row.captions).split('|'))
+        EXPECT_EQ(text(caption.section('=', 0, 0).toUtf8().constData()), caption.section('=', 1));
 }
 
 INSTANTIATE_TEST_SUITE_P(Edit, EditStates, ::testing::ValuesIn(states), rowName);
 
-// "Einfügen" puts the line at its sorted place and leaves only "Speichern" enabled;
-// input that makes no line stays in the fields, and only the counters are refreshed.
-// The fields keep nothing Windows-1252, the files' encoding, cannot store.
-// Columns: what is typed (name|time|date), whether that enables "Einfügen", and the
-// line added (null: rejected) with its index in the list being edited.
+// "Einfügen" puts the line at its sorted place and leaves only "Speichern" enabled; input
+// that makes no line (null) stays in the fields, and only the counters are refreshed. The
+// fields keep nothing that Windows-1252, the files' encoding, cannot store.
 struct Input {
-    const char *name, *clicks, *typing;
-    bool offered;
+    const char *name, *clicks, *typing; // name|time|date
+    bool offered;                       // "Einfügen" enabled by the typing
     const char *line;
     int at;
 };
@@ -144,16 +123,12 @@ struct Input {
 const std::array inputs{
     Input{"birthday_first", "Command4", "Anna Beispiel||01.02.1990", true,
           "01.02.1990     Anna Beispiel", 0},
-    Input{"birthday_case_insensitive", "Command4", "klara Alt||07.12.1980", true,
-          "07.12.1980     klara Alt", 0},
     Input{"appointment_with_time", "Command17", "Zahnarzt|10:30|05.12.2026", true,
           "05.12.2026  10:30 Uhr   Zahnarzt", 1},
     Input{"appointment_without_time", "Command17", "Zahnarzt||05.12.2026", true,
           "05.12.2026  ************   Zahnarzt", 1},
-    Input{"cjk_and_emoji_dropped", "Command4", "Anna 中 Be😀ispiel||01.02.1990", true,
-          "01.02.1990     Anna  Beispiel", 0},
-    Input{"euro_quotes_dash_kept", "Command17", "5 € – „gut“ Š ş||05.12.2026", true,
-          "05.12.2026  ************   5 € – „gut“ Š ", 1},
+    Input{"name_filtered", "Command4", "A 中😀 5 € – „gut“ Š ş||01.02.1990", true,
+          "01.02.1990     A  5 € – „gut“ Š ", 0},
     Input{"date_and_time_filtered", "Command17", "Zahnarzt|10→:30|05.12.2026✓", true,
           "05.12.2026  10:30 Uhr   Zahnarzt", 1},
     Input{"date_nine_characters", "Command4", "Anna||1.02.1990", false, nullptr, 0},
@@ -165,24 +140,12 @@ const std::array inputs{
 
 class EditInput : public Edit, public ::testing::WithParamInterface<Input>
 { };
-
 TEST_P(EditInput, EinfuegenAddsTheLineOrChangesNothing)
 {
     const Input &row = GetParam();
     clickAll(row.clicks);
     type(row.typing);
     EXPECT_EQ(enabled("Command5"), row.offered);
-    const auto fields
-        = [this] { return text("Text4") + '|' + text("Text10") + '|' + text("Text5"); };
-    // "Speichern" first, then the buttons and lists an insert disables.
-    const auto states = [this] {
-        QString bits;
-        for (const char *name :
-             {"Command7", "Command5", "Command8", "Command11", "Command15", "List4", "TBOX"})
-            bits += QLatin1Char(enabled(name) ? '1' : '0');
-        return bits;
-    };
-    const QString before = states();
     control<QLineEdit>("Text7")->setText("?");
     control<QLineEdit>("Text16")->setText("?");
     row.offered ? click("Command5") : window().Command5_Click();
@@ -194,8 +157,12 @@ TEST_P(EditInput, EinfuegenAddsTheLineOrChangesNothing)
     EXPECT_EQ(lines(appointment ? "TBOX" : "List4"), expected);
     EXPECT_EQ(lines(appointment ? "List4" : "TBOX"), appointment ? birthdays : appointments);
     EXPECT_EQ(text("Text7") + text("Text16"), !row.line ? "22" : appointment ? "23" : "32");
-    EXPECT_EQ(fields(), row.line ? "||" : u(row.typing));
-    EXPECT_EQ(states(), row.line ? QStringLiteral("1000000") : before);
+    EXPECT_EQ(text("Text4") + '|' + text("Text10") + '|' + text("Text5"),
+              row.line ? "||" : u(row.typing));
+    QString buttons; // "Speichern", then what an insert disables
+    for (const char *name : {"Command7", "Command8", "Command15", "List4", "TBOX", "Command5"})
+        buttons += QLatin1Char(enabled(name) ? '1' : '0');
+    EXPECT_EQ(buttons, row.line ? "100000" : row.offered ? "011111" : "011110");
     EXPECT_TRUE(!row.line || window().focusWidget() == control("Text4"));
 }
 
