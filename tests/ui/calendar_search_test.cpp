@@ -7,7 +7,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QCalendarWidget>
-#include <QFocusEvent>
 #include <QLineEdit>
 #include <QTest>
 
@@ -30,7 +29,6 @@ protected:
                   "05.12.2026  19:30 Uhr   Konzert\r\n"
                   "12.03.2026  ************   Geburtstag Oma\r\n");
         writeFile("geburt.dat",
-                  "30.01.1990     \xC4NNE \xD6LZE\r\n"
                   "17.03.1968     Eva Mustermann\r\n"
                   "20.07.1955     J\xFCrgen Gro\xDF\r\n"
                   "05.12.1970     Hans Muster\r\n");
@@ -58,17 +56,11 @@ protected:
             QTest::mouseRelease(days->viewport(), Qt::LeftButton, {}, at);
         }
     }
-    QString marked(const char *list)
-    {
-        const auto *box = control<ui::ListBox>(list);
-        return box->selectedIndex() < 0 ? QStringLiteral("-") : box->line(box->selectedIndex());
-    }
 };
 
-// A click on a day puts the date into a nearly empty date field in edit mode, never over
-// a date; outside edit mode it lists the day's appointments. A double-click makes the day
-// the hour (the time field held "10:30") in appointment edit mode only; then a minute
-// button sets the minutes of a five-character time ("O2 12:30": button and time).
+// A click on a day fills a nearly empty date field in edit mode, else lists the day. A
+// double-click makes the day the hour in appointment edit mode only; a minute button then
+// sets the minutes of a five-character time ("O2 12:30": button and time).
 struct Day {
     const char *name, *clicks, *before;
     QDate day;
@@ -94,6 +86,7 @@ const std::array dayRows{
 
 class Days : public Calendar, public ::testing::WithParamInterface<Day>
 { };
+
 TEST_P(Days, ClickGivesTheDateDoubleClickTheHour)
 {
     const Day &row = GetParam();
@@ -101,7 +94,6 @@ TEST_P(Days, ClickGivesTheDateDoubleClickTheHour)
     fill("Text5", row.before);
     fill("Text10", "10:30");
     const bool editMode = window().windowHeight() == 7500;
-    ASSERT_FALSE(editMode && enabled("Command5"));
     clickDay(row.day);
     EXPECT_EQ(text("Label17_0"), QString::fromUtf8(row.heading));
     EXPECT_EQ(text("Text5"), QString::fromUtf8(row.after));
@@ -122,8 +114,7 @@ TEST_P(Days, ClickGivesTheDateDoubleClickTheHour)
 
 INSTANTIATE_TEST_SUITE_P(Calendar, Days, ::testing::ValuesIn(dayRows), rowName);
 
-// A date the program sets is no click: it lists no day and picks none, so that a
-// double-click gives no hour, as before any click.
+// A date the program sets is no click: it lists nothing and picks no day for the hour.
 TEST_F(Calendar, DateSetByTheProgramIsNoClick)
 {
     clickAll("Termine_0");
@@ -147,11 +138,10 @@ TEST_F(Calendar, LeavingTheDateFieldMendsTheSeparatorsOfATenCharacterDate)
     }
 }
 
-// The search marks the last line of each shown list that holds the text, whatever the
-// case; the panel's "Abbrechen" brings the calendar back and leaves the mark. The menu
-// item needs one of the lists shown; the pop-up item does not.
-// A search while a deletion waits ("held") must not unlock the list, or "Löschen" could
-// take out a second line and the first could no longer be put back.
+// The search marks the last line of each shown list holding the text, whatever the case;
+// the panel's "Abbrechen" keeps the mark. The menu item needs a list shown, the pop-up item
+// does not. The scan must not unlock a list held by "Löschen", or the user could take out
+// a second line and the first could no longer be put back.
 struct Mark {
     const char *name, *clicks, *title, *list, *typed, *marked;
     bool held;
@@ -171,9 +161,13 @@ const std::array marks{
 
 class Search : public Calendar, public ::testing::WithParamInterface<Mark>
 { };
+
 TEST_P(Search, MarksTheLastMatchingLine)
 {
     const Mark &row = GetParam();
+    auto *list = control<ui::ListBox>(row.list);
+    const auto marked
+        = [list] { return list->selectedIndex() < 0 ? "-" : list->line(list->selectedIndex()); };
     clickAll(row.clicks);
     const QStringList original = lines("List4");
     if (row.held) {
@@ -186,14 +180,13 @@ TEST_P(Search, MarksTheLastMatchingLine)
     EXPECT_TRUE(shown("Frame6") && !shown("Calendar1") && !shown("JahrPnl"));
     EXPECT_EQ(text("Text18"), QString::fromUtf8(row.title));
     EXPECT_EQ(window().focusWidget(), control("Text3"));
-
     fill("Text3", row.typed);
-    EXPECT_EQ(marked(row.list), QString::fromUtf8(row.marked));
+    EXPECT_EQ(marked(), QString::fromUtf8(row.marked));
     EXPECT_EQ(enabled(row.list), !row.held);
     click("Command3");
     EXPECT_TRUE(!shown("Frame6") && shown("Calendar1") && shown("Text8"));
     EXPECT_EQ(text("Text3"), "");
-    EXPECT_EQ(marked(row.list), QString::fromUtf8(row.marked));
+    EXPECT_EQ(marked(), QString::fromUtf8(row.marked));
     EXPECT_EQ(window().focusWidget() == control("Text4"), shown("Text4"));
     clickAll(row.held ? "Command8" : "");
     EXPECT_EQ(lines("List4"), original);
