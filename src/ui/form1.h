@@ -147,6 +147,7 @@ private:
     void connectListOps();
     void clearListKey(ListBox *list, const QString &title, QChar typed);
     void minuteClick(const QString &minutes);
+    void enableTakeOut();
     bool writeBothFiles(const QStringList &birthdays, const QStringList &appointments);
     void scheduleTick();
     void restart();

@@ -280,13 +280,23 @@ void Form1::neu_Click()
 
 // Selection and the pop-up menu
 
+// "Löschen" and "Editieren" for a selected line; not while a line taken out waits to be
+// put back or saved, which a second take-out would replace (a search can select a line
+// in a locked list).
+void Form1::enableTakeOut()
+{
+    if (birthdayHeld || appointmentHeld)
+        return;
+    Command6->setEnabled(true);
+    Command11->setEnabled(true);
+}
+
 void Form1::List4_Click()
 {
     const int p = List4->selectedIndex();
     if (p < 0)
         return;
-    Command6->setEnabled(true);
-    Command11->setEnabled(true);
+    enableTakeOut();
     List4->setToolTip(List4->line(p));
 }
 
@@ -295,8 +305,7 @@ void Form1::TBOX_Click()
     const int p = TBOX->selectedIndex();
     if (p < 0)
         return;
-    Command6->setEnabled(true);
-    Command11->setEnabled(true);
+    enableTakeOut();
     TBOX->setToolTip(TBOX->line(p));
 }
 

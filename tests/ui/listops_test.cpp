@@ -140,6 +140,8 @@ const std::array removals{
     Removal{"appointment_empty_line_after_shift_l_no", true,
             "\r\n07.12.2026  10:30 Uhr   Friseur\r\n", "Command17;kL-;Text4=Kino;s0;Command6", "1",
             1, "Kino||", " nicht gesichert", true, false, "0 1"},
+    Removal{"birthday_deletion_then_search", false, B, "Command4;s0;Command6;Text3=sch", "1 2 3", 3,
+            "||", " nicht gesichert", true, false, "-"},
     Removal{"menu_deletion_from_the_appointment_view", true, T, "s0;Termine_0;s2;r0;m:löschen",
             "0 1 3", 3, "||", " nicht gesichert", true, false, "-"},
     Removal{"menu_edit_from_the_appointment_view", true, T, "Termine_0;s0;r3;m:edit", "1 2 3", 3,
@@ -169,8 +171,11 @@ TEST_P(Removals, AbbrechenPutsBackEveryHeldLineOnce)
         EXPECT_EQ(text("Label10"), row.status);
         EXPECT_EQ(enabled("List4") || enabled("TBOX"), !*row.status);
         EXPECT_EQ(enabled("Command7"), row.saveEnabled);
-        // Qt would select the neighbour of a removed line and enable "Editieren" again.
-        EXPECT_EQ(control<ui::ListBox>(list)->selectedIndex(), -1);
+        // Qt would select the neighbour of a removed line and enable "Editieren" again;
+        // only a search marks a line afterwards.
+        if (!QByteArray(row.steps).contains("Text3=")) {
+            EXPECT_EQ(control<ui::ListBox>(list)->selectedIndex(), -1);
+        }
         EXPECT_FALSE(enabled("Command6"));
         EXPECT_EQ(enabled("Command11"), row.editieren);
         run(save ? "Command7;Command8" : "Command8");
