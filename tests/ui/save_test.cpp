@@ -91,11 +91,6 @@ const FailureRow failureRows[] = {
 };
 // clang-format on
 
-void PrintTo(const FailureRow &row, std::ostream *out)
-{
-    *out << row.name;
-}
-
 class SaveFailure : public Save, public ::testing::WithParamInterface<FailureRow>
 { };
 

@@ -33,26 +33,16 @@ const Row rows[] = {
     {"Command17", "Form1", {390, 1590, 1890, 810}, "V", "T-Daten", " Termin einfügen oder bearbeiten "},
     {"Command4", "Form1", {4950, 1590, 1875, 810}, "V", "G-Daten", "Geburtstags-Daten oder Termine einfügen oder bearbeiten "},
     {"Text13", "Form1", {2400, 225, 2415, 330}, "H", "Terminübersicht", ""},
-    {"JahrTx_1", "JahrPnl", {90, 180, 2265, 360}, "V", "Monats-Auswahl", ""},
-    {"Text18", "Frame6", {225, 255, 1980, 285}, "V", "Namen-Suchen", ""},
-    {"Label15", "Form1", {3720, 2520, 3135, 255}, "V", "Geburtstage in dieser Woche", ""},
     {"Label17_1", "Form1", {360, 2520, 6495, 285}, "H", "Gesamt-Termin-Liste", ""},
-    {"Label17_0", "Frame3", {120, 255, 6240, 255}, "V", "Heute anstehende Termine:", ""},
     {"RT", "VorschPnl", {6495, 135, 285, 285}, "HD", nullptr, ""},
-    {"Label13", "Form1", {5025, 1605, 1695, 210}, "H", "Datensätze Namen-Datei:", ""},
     {"Label12", "Form1", {5085, 1845, 1815, 255}, "H", "   Datei                          Liste", ""},
     {"Label8", "Form1", {360, 5400, 2175, 255}, "H", "   Vorname                  Name", ""},
     {"Label9", "Form1", {2760, 5400, 2175, 255}, "H", " Geb.-Datum    (TT.MM.JJJJ)", ""},
     {"Text10", "Form1", {3960, 5640, 855, 285}, "H", "", "Uhrzeit eintragen z.B. 10:30  oder mit Doppelklick aus dem Kalender eine Zeit selektieren (ganze Stunden) "},
-    {"O3", "Form1", {6285, 5625, 585, 300}, "H", "45", "Minuten selektieren "},
     {"check", "Form1", {1035, 6225, 330, 375}, "H", "", "Check: Termin-Liste auswählen  - Uncheck: Geburtstags-Liste auswählen"},
     {"Command14", "Form1", {360, 6255, 1000, 375}, "V", "Geburtstage", "In den Geburtstagsdaten-Bearbeitungs-Modus wechseln "},
     {"Command6", "Form1", {1365, 6255, 950, 375}, "HD", "Löschen", "Datensatz aus der Liste entfernen - wird noch nicht gespeichert "},
-    {"Command5", "Form1", {2310, 6255, 950, 375}, "H", "Einfügen", "Neuen oder geänderten Datensatz in die Liste einfügen "},
-    {"Command11", "Form1", {3255, 6255, 950, 375}, "H", "Editieren", "Einen Eintrag zum Bearbeiten selektieren "},
     {"Command7", "Form1", {4200, 6255, 950, 375}, "H", "Speichern", "Änderungen oder Löschungen werden gespeichert "},
-    {"Command8", "Form1", {5145, 6255, 950, 375}, "H", "Abbrechen", "Vorgenommene Änderungen werden rückgängig gemacht "},
-    {"Command15", "Form1", {6090, 6255, 750, 375}, "V", "Exit", "Editier-Modus beenden "},
     {"Label24", "Frame2", {1935, 225, 3045, 300}, "V", "QUIRNEL PROGRAMM-BESCHREIBUNG", ""},
 };
 // clang-format on
@@ -60,8 +50,6 @@ const Row rows[] = {
 TEST_F(Layout, SampleRows)
 {
     EXPECT_EQ(window().windowTitle(), QString(16, ' '));
-    // The bottom row lies below the client area until edit mode makes room.
-    EXPECT_GE(control("Command15")->y(), window().centralWidget()->height());
     for (const Row &row : rows) {
         SCOPED_TRACE(row.name);
         const QWidget *widget = control(row.name);
