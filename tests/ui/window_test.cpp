@@ -1,5 +1,4 @@
-// The window's controls, checked against values typed here independently of the
-// control table: a sample of rows, the stacking, the fonts and the menus.
+// The window's controls, against values typed here independently of the control table.
 
 #include "fixture.h"
 
@@ -12,17 +11,13 @@
 namespace quirnel::testing {
 namespace {
 
-class Layout : public WindowTest
-{
-protected:
-    void SetUp() override { start(); }
-};
+using Layout = WindowTest;
 
 struct Row {
     const char *name, *parent; // "Form1" is the client area
     QRectF twips;
-    const char *state;         // V visible, H hidden, D disabled
-    const char *caption, *tip; // nullptr: none to check
+    const char *state; // V visible, H hidden, D disabled
+    const char *caption, *tip;
 };
 
 // Captions and tool tips with every blank they carry.
@@ -32,9 +27,7 @@ const Row rows[] = {
     {"Abbruch_1", "Form1", {4950, 255, 1875, 300}, "V", "Geburtstage", " Ansicht Geburtstage  "},
     {"Command17", "Form1", {390, 1590, 1890, 810}, "V", "T-Daten", " Termin einfügen oder bearbeiten "},
     {"Command4", "Form1", {4950, 1590, 1875, 810}, "V", "G-Daten", "Geburtstags-Daten oder Termine einfügen oder bearbeiten "},
-    {"Text13", "Form1", {2400, 225, 2415, 330}, "H", "Terminübersicht", ""},
-    {"Label17_1", "Form1", {360, 2520, 6495, 285}, "H", "Gesamt-Termin-Liste", ""},
-    {"RT", "VorschPnl", {6495, 135, 285, 285}, "HD", nullptr, ""},
+    {"RT", "VorschPnl", {6495, 135, 285, 285}, "HD", "", ""},
     {"Label12", "Form1", {5085, 1845, 1815, 255}, "H", "   Datei                          Liste", ""},
     {"Label8", "Form1", {360, 5400, 2175, 255}, "H", "   Vorname                  Name", ""},
     {"Label9", "Form1", {2760, 5400, 2175, 255}, "H", " Geb.-Datum    (TT.MM.JJJJ)", ""},
@@ -49,6 +42,7 @@ const Row rows[] = {
 
 TEST_F(Layout, SampleRows)
 {
+    start();
     EXPECT_EQ(window().windowTitle(), QString(16, ' '));
     for (const Row &row : rows) {
         SCOPED_TRACE(row.name);
@@ -59,14 +53,16 @@ TEST_F(Layout, SampleRows)
         EXPECT_EQ(widget->width(), qRound(row.twips.width() / 15)); // 15 twips to the pixel
         EXPECT_EQ(widget->isHidden(), row.state[0] == 'H');
         EXPECT_EQ(widget->isEnabled(), row.state[1] != 'D');
-        if (row.caption)
-            EXPECT_EQ(text(row.name), row.caption);
+        EXPECT_EQ(text(row.name), row.caption);
         EXPECT_EQ(tip(row.name), row.tip);
     }
 }
 
-TEST_F(Layout, LabelsAndShapesBehindWindowedControlsHelpPageInFront)
+// Labels and shapes lie behind every windowed control, the help page in front of all;
+// and every caption fits its box.
+TEST_F(Layout, LabelsAndShapesBehindCaptionsInside)
 {
+    start();
     // Qt paints siblings in the order of their parent's children: back to front.
     const QList<QWidget *> stack
         = window().centralWidget()->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly);
@@ -79,22 +75,18 @@ TEST_F(Layout, LabelsAndShapesBehindWindowedControlsHelpPageInFront)
         windowedSeen = windowedSeen || !light;
     }
     EXPECT_EQ(stack.last(), control("Frame2"));
-}
-
-TEST_F(Layout, CaptionsFitTheirBoxes)
-{
     for (const QLabel *label : window().findChildren<QLabel *>()) {
+        const int width = QFontMetrics(label->font()).tightBoundingRect(label->text()).width();
         // Known: the help page's title runs 2 px over even in the narrow face.
-        if (label->objectName() != "Label24")
-            EXPECT_LE(QFontMetrics(label->font()).tightBoundingRect(label->text()).width(),
-                      label->contentsRect().width())
-                << label->objectName().toStdString();
+        EXPECT_TRUE(width <= label->contentsRect().width() || label->objectName() == "Label24")
+            << label->objectName().toStdString() << " needs " << width << " px";
     }
 }
 
 // The pop-up of the lists is a menu of its own, not one of the bar.
 TEST_F(Layout, Menus)
 {
+    start();
     QStringList menus; // "caption|name: caption|name|shortcut, ..."
     for (const QAction *bar :
          window().menuBar()->actions() + QList{window().MnuFile->menuAction()}) {
