@@ -49,6 +49,7 @@ const ViewRow viewRows[] = {
     {"birthday_week_after_month", {"Info1"}, "WochBtn", "H HH HH SS SS H--- HHHHH", "List5", "List5", "List3"},
     {"jubilees_from_today", {"Command9"}, "Command16", "H HH HH HS SS H--- HHHHH", "List3", "Label7", "Label15"},
     {"appointments_from_month_panel", {"Command10"}, "Termine_0", "H SS -- -- -- H-H- HSHSH", "-", "Text13", "Calendar1"},
+    {"appointments_from_startup", {}, "Termine_0", "H SS -- -- -- H-H- HSHSH", "-", "TBOX", "List2"},
     {"appointments_from_jubilees", {"Command16"}, "Termine_0", "H SS -- -- -- H-H- HSHSH", "List3", "TBOX", "List3"},
     {"appointment_month_from_birthday_week", {"WochBtn"}, "Command10", "H -- -- -- -- SSSH SSHHH", "List5", "JahrPnl", "Calendar1"},
     {"appointment_week_from_appointments", {"Termine_0"}, "Command12", "- -- -- -- -- SSSH HSSHH", "-", "Frame3", "TBOX"},
