@@ -90,8 +90,8 @@ TEST_F(Views, ButtonsSetTheirRows)
     }
 }
 
-// All result panels read one set of lines, behind old lines that sort first; a line added
-// after the start shows in the searching panels, not in "Heute".
+// One set of lines for all panels, behind 1100 old ones that sort first (no scan may stop
+// early); a line added after the start shows in the searching panels, not in "Heute".
 // clang-format off
 const QString advent = "01.12.2026  07:30 Uhr   Advent", markt = "05.12.2026  ************   Markt",
               chor = "05.12.2026  18:00 Uhr   Chor", later = "05.12.2026  20:00 Uhr   Nachgetragen",
