@@ -222,10 +222,16 @@ void fitCaption(QWidget *widget, const ControlSpec &row)
     if (row.kind != Kind::Label || !*row.text)
         return;
     const int room = widget->width() - ((row.flags & Bordered) ? 4 : 0);
-    if (QFontMetrics(widget->font()).horizontalAdvance(QString::fromUtf8(row.text)) <= room)
+    const QString text = QString::fromUtf8(row.text);
+    const auto fits
+        = [&](const QFont &font) { return QFontMetrics(font).horizontalAdvance(text) <= room; };
+    if (fits(widget->font()))
         return;
     QFont narrow = widget->font();
     narrow.setFamily(QStringLiteral("Liberation Sans Narrow"));
+    // Rarely even the narrow face is a pixel or two too wide: a little smaller then.
+    while (!fits(narrow) && narrow.pixelSize() > 8)
+        narrow.setPixelSize(narrow.pixelSize() - 1);
     widget->setFont(narrow);
 }
 
