@@ -178,6 +178,15 @@ void Form1::Daten()
     Command7->setEnabled(false);
 }
 
+// With quick-info off the two input fields keep no tool tips.
+void Form1::dropFieldTipsIfQuick()
+{
+    if (QuickFlag == 1) {
+        Text4->setToolTip(QString());
+        Text5->setToolTip(QString());
+    }
+}
+
 void Form1::check_Click()
 {
     if (check->isChecked()) {
@@ -188,10 +197,7 @@ void Form1::check_Click()
             Text4->setToolTip(QStringLiteral("Termin-Inhalt eintragen "));
             TBOX->setToolTip(appointmentListTip);
             Text5->setToolTip(QStringLiteral("Datum eintragen oder aus dem Kalender selektieren "));
-            if (QuickFlag == 1) {
-                Text4->setToolTip(QString());
-                Text5->setToolTip(QString());
-            }
+            dropFieldTipsIfQuick();
         }
         List4->hide();
         Label8->setText(QStringLiteral("              Termin-Inhalt"));
@@ -214,10 +220,7 @@ void Form1::check_Click()
     Calendar1->setToolTip(birthdayCalendarTip);
     Text4->setToolTip(QStringLiteral("Vorname Name eintragen "));
     Text5->setToolTip(QStringLiteral("Geburtsdatum tt:mm:jjjj  eintragen"));
-    if (QuickFlag == 1) {
-        Text4->setToolTip(QString());
-        Text5->setToolTip(QString());
-    }
+    dropFieldTipsIfQuick();
     List4->show();
     Text18->setText(QStringLiteral("Namen-Suchen"));
     Label8->setText(QStringLiteral("  Vorname                  Name"));

@@ -148,6 +148,8 @@ private:
     void clearListKey(ListBox *list, const QString &title, QChar typed);
     void minuteClick(const QString &minutes);
     void enableTakeOut();
+    void dropFieldTipsIfQuick();
+    void emptyFieldsAndUnlockLists();
     bool writeBothFiles(const QStringList &birthdays, const QStringList &appointments);
     void scheduleTick();
     void restart();

@@ -44,32 +44,35 @@ void place(QWidget *widget, double left, double top, double width, double height
     apply(widget, QRectF(left, top, width, height));
 }
 
-void setLeft(QWidget *widget, double left)
+namespace {
+
+void change(QWidget *widget, void (QRectF::*set)(qreal), double value)
 {
     QRectF r = of(widget);
-    r.moveLeft(left);
+    (r.*set)(value);
     apply(widget, r);
+}
+
+} // namespace
+
+void setLeft(QWidget *widget, double left)
+{
+    change(widget, &QRectF::moveLeft, left);
 }
 
 void setTop(QWidget *widget, double top)
 {
-    QRectF r = of(widget);
-    r.moveTop(top);
-    apply(widget, r);
+    change(widget, &QRectF::moveTop, top);
 }
 
 void setWidth(QWidget *widget, double width)
 {
-    QRectF r = of(widget);
-    r.setWidth(width);
-    apply(widget, r);
+    change(widget, &QRectF::setWidth, width);
 }
 
 void setHeight(QWidget *widget, double height)
 {
-    QRectF r = of(widget);
-    r.setHeight(height);
-    apply(widget, r);
+    change(widget, &QRectF::setHeight, height);
 }
 
 } // namespace quirnel::ui::twips

@@ -170,6 +170,19 @@ void Form1::TBOX_KeyPress(QChar typed)
     clearListKey(TBOX, QStringLiteral("TERMIN-LISTE LÖSCHEN !"), typed);
 }
 
+// After "Abbrechen" and "Speichern" nothing is held any more: the entry fields are empty
+// and both lists can be worked on again.
+void Form1::emptyFieldsAndUnlockLists()
+{
+    Text4->clear();
+    Text5->clear();
+    Text10->clear();
+    Text12->clear();
+    Text14->clear();
+    TBOX->setEnabled(true);
+    List4->setEnabled(true);
+}
+
 void Form1::Command8_Click()
 {
     Text10->clear();
@@ -191,13 +204,7 @@ void Form1::Command8_Click()
     appointmentHeld = false;
     birthdayDeletionFlag = 0;
     appointmentDeletionFlag = 0;
-    Text4->clear();
-    Text5->clear();
-    Text10->clear();
-    Text12->clear();
-    Text14->clear();
-    TBOX->setEnabled(true);
-    List4->setEnabled(true);
+    emptyFieldsAndUnlockLists();
     for (const QString &line : List9->lines())
         TBOX->add(line);
     List9->clear();

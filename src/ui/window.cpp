@@ -310,13 +310,7 @@ void Form1::Command7_Click()
     Command8->setEnabled(true);
     Text6->setText(QString::number(List4->count()));
     Text15->setText(QString::number(TBOX->count()));
-    Text4->clear();
-    Text5->clear();
-    Text10->clear();
-    Text12->clear();
-    Text14->clear();
-    TBOX->setEnabled(true);
-    List4->setEnabled(true);
+    emptyFieldsAndUnlockLists();
     List9->clear();
     List10->clear();
     Command7->setEnabled(false);
