@@ -4,6 +4,7 @@
 // "Time" is the CPU time of the measured step (see cpuNow). Run by hand:
 //   bench_files [--benchmark_filter=...]
 
+#include "fixed_runs.h"
 #include "sample_data.h"
 
 #include "core/datafile.h"
@@ -290,14 +291,7 @@ int main(int argc, char **argv)
         services.dialogs = &dialogs;
         ui::Form1 warmUp(services);
     }
-    // Iteration counts are fixed per size: one big window takes long enough to make a
-    // shared setting either slow or noisy.
-    const struct {
-        const char *name;
-        void (*run)(benchmark::State &);
-        int lines;
-        int iterations;
-    } runs[] = {
+    registerManualTime({
         {"BM_ReadRaw", BM_ReadRaw, 10000, 200},
         {"BM_ReadRaw", BM_ReadRaw, 100000, 50},
         {"BM_DatafileRead", BM_DatafileRead, 10000, 50},
@@ -310,18 +304,6 @@ int main(int argc, char **argv)
         {"BM_WindowSave", BM_WindowSave, 100000, 5},
         {"BM_EncodeWrite", BM_EncodeWrite, 10000, 20},
         {"BM_EncodeWrite", BM_EncodeWrite, 100000, 5},
-    };
-    // Manual time keeps set-up and closing the window out of the figures.
-    for (const auto &r : runs)
-        benchmark::RegisterBenchmark(r.name, r.run)
-            ->Arg(r.lines)
-            ->Iterations(r.iterations)
-            ->UseManualTime()
-            ->Unit(benchmark::kMillisecond);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    });
+    return runRegistered(argc, argv);
 }

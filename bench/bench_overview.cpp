@@ -5,6 +5,7 @@
 // Start-up "Time" is CPU time (see cpuNow). Run by hand:
 //   bench_overview [--benchmark_filter=...]
 
+#include "fixed_runs.h"
 #include "sample_data.h"
 
 #include "core/datafile.h"
@@ -231,30 +232,13 @@ int main(int argc, char **argv)
             ->Arg(lines)
             ->Iterations(iterations)
             ->Unit(benchmark::kMillisecond);
-    const struct {
-        const char *name;
-        void (*run)(benchmark::State &);
-        int lines;
-        int iterations;
-    } starts[] = {
+    registerManualTime({
         {"BM_StartUp", BM_StartUp, 0, 20},
         {"BM_StartUp", BM_StartUp, 1000, 20},
         {"BM_StartUp", BM_StartUp, 10000, 10},
         {"BM_StartUp", BM_StartUp, 100000, 5},
         {"BM_StartUpShown", BM_StartUpShown, 0, 20},
         {"BM_StartUpShown", BM_StartUpShown, 100000, 5},
-    };
-    // Manual time keeps closing the window out of the figures.
-    for (const auto &s : starts)
-        benchmark::RegisterBenchmark(s.name, s.run)
-            ->Arg(s.lines)
-            ->Iterations(s.iterations)
-            ->UseManualTime()
-            ->Unit(benchmark::kMillisecond);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    });
+    return runRegistered(argc, argv);
 }
