@@ -55,17 +55,11 @@ generate() {
 generate 1 birthday >"$work/geburt.dat"
 generate 2 appointment >"$work/termin.dat"
 
-for n in $(seq 91 140); do [ -e "/tmp/.X$n-lock" ] || break; done
-Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-xv=$!
-for _ in $(seq 50); do [ -S "/tmp/.X11-unix/X$n" ] && break; sleep 0.1; done
-if [ ! -S "/tmp/.X11-unix/X$n" ]; then
-  echo "Xvfb on :$n did not start" >&2
-  exit 1
-fi
+. "$(dirname "$0")/xvfb.sh"
+start_xvfb
 
 # The program reads its files from the working directory; exec keeps its process id.
-(cd "$work" && exec env DISPLAY=":$n" QT_QPA_PLATFORM=xcb LANG=de_DE.UTF-8 "$exe" >/dev/null 2>&1) &
+(cd "$work" && exec env QT_QPA_PLATFORM=xcb LANG=de_DE.UTF-8 "$exe" >/dev/null 2>&1) &
 app=$!
 
 ticks=$(getconf CLK_TCK)

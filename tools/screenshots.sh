@@ -7,12 +7,10 @@ exe=$(readlink -f "$1"); out=$(readlink -f "$2"); scale=${3:-1}
 here=$(cd "$(dirname "$0")/.." && pwd)
 mkdir -p "$out"
 work=$(mktemp -d); cp "$here"/docs/sample/*.dat "$work"/
-for n in $(seq 91 140); do [ -e "/tmp/.X$n-lock" ] || break; done
-Xvfb ":$n" -screen 0 1600x1400x24 -nolisten tcp >/dev/null 2>&1 & xv=$!
-export DISPLAY=":$n"
-app=
+. "$here/tools/xvfb.sh"
+app= xv=
 trap 'kill $app $xv 2>/dev/null || true; rm -rf "$work"' EXIT
-sleep 1
+start_xvfb 1600x1400x24
 
 start() {
   (cd "$work" && QT_QPA_PLATFORM=xcb QT_SCALE_FACTOR=$scale LANG=de_DE.UTF-8 LC_ALL=de_DE.UTF-8 \

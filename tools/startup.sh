@@ -12,15 +12,15 @@ awk 'BEGIN { srand(7); for (i = 0; i < 10000; i++)
 awk 'BEGIN { srand(8); for (i = 0; i < 10000; i++)
        printf "%02d.%02d.%04d  %02d:%02d Uhr   Termin %05d\r\n", 1 + int(rand() * 28), 1 + int(rand() * 12), 2020 + int(rand() * 10), int(rand() * 24), 15 * int(rand() * 4), i }' |
   LC_ALL=C sort > "$work/termin.dat"
-for n in $(seq 91 140); do [ -e "/tmp/.X$n-lock" ] || break; done
-Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 & xv=$!
+. "$(dirname "$0")/xvfb.sh"
+xv=
 trap 'kill $xv 2>/dev/null || true; rm -rf "$work"' EXIT
-sleep 1
+start_xvfb
 times=()
 for _ in $(seq "$runs"); do
   : > "$work/log"
   start=$(date +%s%3N)
-  (cd "$work" && DISPLAY=":$n" QT_QPA_PLATFORM=xcb LANG=de_DE.UTF-8 LC_ALL=de_DE.UTF-8 \
+  (cd "$work" && QT_QPA_PLATFORM=xcb LANG=de_DE.UTF-8 LC_ALL=de_DE.UTF-8 \
     QT_LOGGING_RULES="quirnel.startup.debug=true" exec "$exe" 2>"$work/log") & app=$!
   for _ in $(seq 200); do grep -q "first paint at" "$work/log" && break; sleep 0.05; done
   kill "$app"; wait "$app" 2>/dev/null || true

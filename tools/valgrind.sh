@@ -7,12 +7,10 @@ set -eu
 exe=$(readlink -f "$1"); log=${2:-/tmp/quirnel-valgrind.log}
 here=$(cd "$(dirname "$0")/.." && pwd)
 work=$(mktemp -d); cp "$here"/docs/sample/*.dat "$work"/
-for n in $(seq 91 140); do [ -e "/tmp/.X$n-lock" ] || break; done
-Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 & xv=$!
-export DISPLAY=":$n"
-app=
+. "$here/tools/xvfb.sh"
+app= xv=
 trap 'kill $app $xv 2>/dev/null || true; rm -rf "$work"' EXIT
-sleep 1
+start_xvfb
 (cd "$work" && QT_QPA_PLATFORM=xcb LANG=de_DE.UTF-8 LC_ALL=de_DE.UTF-8 \
   faketime -f "@2026-12-05 10:00:00" valgrind --tool=memcheck \
   --num-callers=40 --leak-check=full --log-file="$log" "$exe" >/dev/null 2>&1) & app=$!
