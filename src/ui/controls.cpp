@@ -12,7 +12,7 @@ constexpr Style caption{paleYellow, 0, 0, nullptr};
 constexpr Style arial825{0, 0, 8.25, nullptr};
 
 // clang-format off
-constexpr auto table = std::to_array<ControlSpec>({
+constexpr auto table = std::to_array<ControlRow>({
     // Labels, shapes and rules: always behind the windowed controls.
     {"Shape2", Kind::Shape, "", "", "", Visible, {255, 60, 6735, 5055}},
     {"Shape4", Kind::Shape, "", "", "", Visible, {360, 1560, 1935, 855}},
@@ -154,7 +154,7 @@ constexpr auto table = std::to_array<ControlSpec>({
 
 } // namespace
 
-std::span<const ControlSpec> controlTable()
+std::span<const ControlRow> controlTable()
 {
     return table;
 }

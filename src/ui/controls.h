@@ -53,7 +53,7 @@ struct TwipRect {
     double left, top, width, height;
 };
 
-struct ControlSpec {
+struct ControlRow {
     const char *name; // object name; members of control arrays carry "_<index>"
     Kind kind;
     const char *parent; // "" for the client area
@@ -64,7 +64,7 @@ struct ControlSpec {
     Style style = {};
 };
 
-std::span<const ControlSpec> controlTable();
+std::span<const ControlRow> controlTable();
 
 namespace colour {
 inline constexpr QRgb grey = 0xFFC0C0C0;

@@ -105,7 +105,7 @@ bool behindEverything(Kind kind)
     return kind == Kind::Label || kind == Kind::Shape || kind == Kind::Rule;
 }
 
-QWidget *create(const ControlSpec &row, QWidget *parent)
+QWidget *create(const ControlRow &row, QWidget *parent)
 {
     const QString text = QString::fromUtf8(row.text);
     const bool centred = (row.flags & Centred) != 0;
@@ -196,7 +196,7 @@ QWidget *create(const ControlSpec &row, QWidget *parent)
     return nullptr;
 }
 
-void applyStyle(QWidget *widget, const ControlSpec &row)
+void applyStyle(QWidget *widget, const ControlRow &row)
 {
     const double points = row.style.points > 0 ? row.style.points : 8.0;
     widget->setFont(dialogFont(points, (row.flags & Bold) != 0));
@@ -220,7 +220,7 @@ void applyStyle(QWidget *widget, const ControlSpec &row)
 
 // A few captions were laid out for a narrower font than Arial's metrics; they take
 // the narrow face of the same family rather than run out of their boxes.
-void fitCaption(QWidget *widget, const ControlSpec &row)
+void fitCaption(QWidget *widget, const ControlRow &row)
 {
     if (row.kind != Kind::Label || !*row.text)
         return;
@@ -244,7 +244,7 @@ QHash<QString, QWidget *> buildControls(QWidget *client)
 {
     QHash<QString, QWidget *> byName;
     QList<QWidget *> backmost;
-    for (const ControlSpec &row : controlTable()) {
+    for (const ControlRow &row : controlTable()) {
         QWidget *parent = *row.parent ? byName.value(QString::fromUtf8(row.parent)) : client;
         Q_ASSERT(parent);
         QWidget *widget = create(row, parent);
