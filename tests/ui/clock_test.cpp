@@ -84,7 +84,7 @@ TEST_F(Clock, RestartOnANewDayWaitsRetriesAndEndsTheOldProgramASecondLater)
     tickAt(at(7, 0, 0, 1));
     EXPECT_EQ(attempts, (std::vector<QDate>{QDate(2026, 12, 6), QDate(2026, 12, 7)}));
     EXPECT_TRUE(QTest::qWaitFor([&] { return endedAfter >= 0; }, 2500));
-    EXPECT_TRUE(endedAfter >= 900 && endedAfter <= 1800) << endedAfter;
+    EXPECT_TRUE(endedAfter >= 900 && endedAfter <= 5000) << endedAfter;
     EXPECT_TRUE(dialogs.warnings.isEmpty() && dialogs.questions.isEmpty());
 }
 
@@ -96,6 +96,7 @@ TEST_F(Clock, QuitAsksOnlyWhenItMustAndNeverSaves)
     } rows[] = {{"close_unchanged", true, false, false, false, true},
                 {"close_unsaved_no", true, true, false, true, false},
                 {"close_unsaved_yes", true, true, true, true, true},
+                {"beenden_unchanged_no", false, false, false, true, false},
                 {"beenden_unsaved_yes", false, true, true, true, true}};
     writeFile("geburt.dat", "12.03.1980     Anna Muster\r\n");
     for (const auto &row : rows) {

@@ -44,6 +44,8 @@ public:
 class WindowTest : public ::testing::Test
 {
 protected:
+    // An answer left over means a question the test expected was never asked.
+    void TearDown() override { EXPECT_TRUE(dialogs.answers.empty()) << "answers left over"; }
     void writeFile(const char *name, const QByteArray &bytes);
     QByteArray readFile(const char *name) const;
     QString path(const char *name) const;
