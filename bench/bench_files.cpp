@@ -4,11 +4,10 @@
 // "Time" is the CPU time of the measured step (see cpuNow). Run by hand:
 //   bench_files [--benchmark_filter=...]
 
-#include "fixed_runs.h"
+#include "harness.h"
 #include "sample_data.h"
 
 #include "core/datafile.h"
-#include "ui/dialogs.h"
 #include "ui/form1.h"
 #include "ui/sortedlist.h"
 
@@ -64,34 +63,9 @@ const DataDir &dataDir(int lines)
     return *entry;
 }
 
-class SilentDialogs final : public ui::Dialogs
-{
-public:
-    bool ask(QWidget *, const QString &, const QString &) override { return true; }
-    void warn(QWidget *, const QString &title, const QString &text) override
-    {
-        // A warning means the measured path was not the normal one.
-        std::fprintf(stderr, "warning: %s: %s\n", qPrintable(title), qPrintable(text));
-        std::exit(1);
-    }
-};
-
-SilentDialogs dialogs;
-
 std::unique_ptr<ui::Form1> openWindow(const DataDir &data)
 {
-    ui::Services services;
-    services.now = [] { return QDateTime(QDate(2026, 12, 5), QTime(10, 0)); };
-    services.locale = QLocale(QLocale::German, QLocale::Germany);
-    services.dataDir = data.dir.path();
-    services.dialogs = &dialogs;
-    return std::make_unique<ui::Form1>(services);
-}
-
-void closeWindow(std::unique_ptr<ui::Form1> &window)
-{
-    window.reset();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    return openWindowIn(data.dir.path());
 }
 
 QByteArray readRaw(const QString &path)
@@ -106,21 +80,6 @@ qsizetype readBothRaw(const DataDir &data)
 {
     return readRaw(data.path(datafile::birthdayFileName)).size()
         + readRaw(data.path(datafile::appointmentFileName)).size();
-}
-
-// The process's CPU time, kernel time included: on a shared machine the wall clock
-// mostly measures the neighbours' work. Wall time is kept as a counter.
-double cpuNow()
-{
-    timespec now{};
-    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
-    return static_cast<double>(now.tv_sec) + 1e-9 * static_cast<double>(now.tv_nsec);
-}
-
-double wallNow()
-{
-    return std::chrono::duration<double>(std::chrono::steady_clock::now().time_since_epoch())
-        .count();
 }
 
 // The median of a few raw reads: the yardstick for the ratios.
@@ -286,10 +245,8 @@ int main(int argc, char **argv)
     {
         // The first window loads styles and fonts once; no figure should carry that.
         QTemporaryDir empty;
-        ui::Services services;
-        services.dataDir = empty.path();
-        services.dialogs = &dialogs;
-        ui::Form1 warmUp(services);
+        auto warmUp = openWindowIn(empty.path());
+        closeWindow(warmUp);
     }
     registerManualTime({
         {"BM_ReadRaw", BM_ReadRaw, 10000, 200},

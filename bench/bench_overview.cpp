@@ -5,13 +5,12 @@
 // Start-up "Time" is CPU time (see cpuNow). Run by hand:
 //   bench_overview [--benchmark_filter=...]
 
-#include "fixed_runs.h"
+#include "harness.h"
 #include "sample_data.h"
 
 #include "core/datafile.h"
 #include "core/overview.h"
 #include "core/sorting.h"
-#include "ui/dialogs.h"
 #include "ui/form1.h"
 #include "ui/sortedlist.h"
 
@@ -38,7 +37,7 @@ namespace {
 using namespace quirnel;
 using namespace quirnel::bench;
 
-const QDate today(2026, 12, 5);
+const QDate today = startDay;
 
 // Lines as the window holds them: sorted without regard to case.
 struct Lines {
@@ -84,49 +83,9 @@ const QTemporaryDir &dataDir(int count)
     return *dir;
 }
 
-class SilentDialogs final : public ui::Dialogs
-{
-public:
-    bool ask(QWidget *, const QString &, const QString &) override { return true; }
-    void warn(QWidget *, const QString &title, const QString &text) override
-    {
-        // A warning means the measured path was not the normal one.
-        std::fprintf(stderr, "warning: %s: %s\n", qPrintable(title), qPrintable(text));
-        std::exit(1);
-    }
-};
-
-SilentDialogs dialogs;
-
 std::unique_ptr<ui::Form1> openWindow(int count)
 {
-    ui::Services services;
-    services.now = [] { return QDateTime(today, QTime(10, 0)); };
-    services.locale = QLocale(QLocale::German, QLocale::Germany);
-    services.dataDir = dataDir(count).path();
-    services.dialogs = &dialogs;
-    return std::make_unique<ui::Form1>(services);
-}
-
-void closeWindow(std::unique_ptr<ui::Form1> &window)
-{
-    window.reset();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
-
-// The process's CPU time, kernel time included: on a shared machine the wall clock
-// mostly measures the neighbours' work. Wall time is kept as a counter.
-double cpuNow()
-{
-    timespec now{};
-    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
-    return static_cast<double>(now.tv_sec) + 1e-9 * static_cast<double>(now.tv_nsec);
-}
-
-double wallNow()
-{
-    return std::chrono::duration<double>(std::chrono::steady_clock::now().time_since_epoch())
-        .count();
+    return openWindowIn(dataDir(count).path());
 }
 
 struct Elapsed {
