@@ -32,6 +32,11 @@ QString right(QStringView line, int count)
     return line.sliced(line.size() - length).toString();
 }
 
+QString signedNumber(int n)
+{
+    return n >= 0 ? u' ' + QString::number(n) : QString::number(n);
+}
+
 qint64 leadingNumber(QStringView text)
 {
     constexpr qint64 max = std::numeric_limits<qint64>::max();

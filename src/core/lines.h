@@ -16,6 +16,9 @@ QStringView columnView(QStringView line, int from, int count = -1);
 QString left(QStringView line, int count);
 QString right(QStringView line, int count); // count <= 0 gives ""
 
+// A number with the blank that stands in for a plus sign (" 5", "-5").
+QString signedNumber(int n);
+
 // Numeric value of a text read from its leading digits, blanks ignored; 0 when there
 // are none ("19 70" is 1970, "12ab" is 12, "abc" is 0).
 qint64 leadingNumber(QStringView text);

@@ -21,12 +21,6 @@ QString withoutDot(QString text)
     return text;
 }
 
-// A number with the blank that stands in for a plus sign.
-QString signedText(int n)
-{
-    return n >= 0 ? u' ' + QString::number(n) : QString::number(n);
-}
-
 bool isJubilee(int age)
 {
     return std::ranges::find(jubileeAges, age) != jubileeAges.end();
@@ -70,7 +64,7 @@ void addToStrip(Result &r, const Entry &e)
         r.stripVisible = true;
         r.list6.append(QStringLiteral("  Geburtstag hat    -> ")
                        + (days == 1 ? QStringLiteral("        morgen      :")
-                                    : QStringLiteral("   in") + signedText(int(days))
+                                    : QStringLiteral("   in") + lines::signedNumber(int(days))
                                   + QStringLiteral(" Tagen      :"))
                        + e.name());
         r.vlist.append(e.name());
@@ -182,8 +176,8 @@ Result compute(const QStringList &birthdays, const QStringList &appointments, QD
 
     r.label4 = QStringLiteral("Geburtstage im ") + names.monthLong[today.month()];
     r.command12 = QStringLiteral("Woche");
-    r.text11 = signedText(year) + QStringLiteral("   ") + names.monthShort[today.month()]
-        + QStringLiteral("  ") + signedText(r.week) + QStringLiteral(". Woche");
+    r.text11 = lines::signedNumber(year) + QStringLiteral("   ") + names.monthShort[today.month()]
+        + QStringLiteral("  ") + lines::signedNumber(r.week) + QStringLiteral(". Woche");
 
     r.todaysAppointments = appointments::ofToday(appointments, today);
     r.todaysAppointmentsSorted = sorting::sortedNoCase(r.todaysAppointments);

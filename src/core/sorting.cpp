@@ -30,9 +30,4 @@ QStringList sortedNoCase(QStringList lines)
     return sorted;
 }
 
-qsizetype insertPosition(const QStringList &sorted, const QString &line)
-{
-    return std::upper_bound(sorted.begin(), sorted.end(), line, lessNoCase) - sorted.begin();
-}
-
 } // namespace quirnel::sorting

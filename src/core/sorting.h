@@ -9,7 +9,27 @@ namespace quirnel::sorting {
 bool lessNoCase(const QString &a, const QString &b);
 // Sorts once with precomputed keys: loading 100 000 lines must not be quadratic.
 QStringList sortedNoCase(QStringList lines);
-// Index at which a new line keeps a sorted list sorted (after equal entries).
-qsizetype insertPosition(const QStringList &sorted, const QString &line);
+// Index at which a new line keeps a sorted sequence sorted (after equal entries); the
+// sequence is read through at(i), so that a list widget needs no copy of its lines.
+template<typename At>
+qsizetype insertPosition(qsizetype count, At at, const QString &line)
+{
+    qsizetype low = 0;
+    qsizetype high = count;
+    while (low < high) {
+        const qsizetype mid = (low + high) / 2;
+        if (lessNoCase(line, at(mid)))
+            high = mid;
+        else
+            low = mid + 1;
+    }
+    return low;
+}
+
+inline qsizetype insertPosition(const QStringList &sorted, const QString &line)
+{
+    return insertPosition(
+        sorted.size(), [&](qsizetype i) { return sorted.at(i); }, line);
+}
 
 } // namespace quirnel::sorting

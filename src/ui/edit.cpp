@@ -89,6 +89,13 @@ void Form1::showEditBand()
     setColour(Label10, QPalette::Window, colour::paleRed);
     Label10->clear();
     Label11->show();
+    // The greeting and the result panel give way; nothing is to edit or save yet.
+    Text8->hide();
+    Text9->hide();
+    Frame3->hide();
+    Command11->show();
+    Command11->setEnabled(false);
+    Command7->setEnabled(false);
 }
 
 void Form1::Command4_Click()
@@ -126,12 +133,6 @@ void Form1::Command4_Click()
     Text7->show();
     Label12->show();
     Label13->show();
-    Text8->hide();
-    Text9->hide();
-    Frame3->hide();
-    Command11->show();
-    Command11->setEnabled(false);
-    Command7->setEnabled(false);
     Text18->setText(QStringLiteral("Namen suchen"));
     Command6->setEnabled(false);
     Frame5->show();
@@ -170,12 +171,6 @@ void Form1::Daten()
     Text5->setToolTip(QStringLiteral(" Datum eintragen "));
     Text10->setToolTip(QStringLiteral(
         " Uhrzeit eintragen z.B. 10:30  oder mit Doppelklick aus dem Kalender eine Zeit selektieren (ganze Stunden)  "));
-    Text8->hide();
-    Text9->hide();
-    Frame3->hide();
-    Command11->show();
-    Command11->setEnabled(false);
-    Command7->setEnabled(false);
 }
 
 // With quick-info off the two input fields keep no tool tips.

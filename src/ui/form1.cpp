@@ -74,6 +74,7 @@ Form1::Form1(Services services)
     m_startDate = today();
     Calendar1->setSelectedDate(today());
     Form_Load();
+    setClockFormats();
     Timer1_Timer();
 }
 

@@ -148,6 +148,7 @@ private:
     void clearListKey(ListBox *list, const QString &title, QChar typed);
     void minuteClick(const QString &minutes);
     void enableTakeOut();
+    void setClockFormats();
     void dropFieldTipsIfQuick();
     void emptyFieldsAndUnlockLists();
     bool writeBothFiles(const QStringList &birthdays, const QStringList &appointments);
@@ -162,6 +163,8 @@ private:
     double m_heightTwips = viewHeight;
     bool m_painted = false;
     QTimer *Timer1 = nullptr;
+    QString m_dateFormat;
+    QString m_timeFormat;
     QDate m_startDate;
     QDate m_restartFailedOn;
     bool m_restarting = false;

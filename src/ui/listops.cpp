@@ -21,15 +21,6 @@
 
 namespace quirnel::ui {
 
-namespace {
-
-QString signedNumber(int value)
-{
-    return (value >= 0 ? QStringLiteral(" ") : QString()) + QString::number(value);
-}
-
-} // namespace
-
 void Form1::connectListOps()
 {
     connect(Command6, &QPushButton::clicked, this, &Form1::Command6_Click);
@@ -337,8 +328,8 @@ void Form1::Calendar1_Click(QDate date)
         O3->hide();
     }
     List7->clear();
-    Label17[0]->setText(QStringLiteral("Am ") + signedNumber(date.day()) + QLatin1Char('.')
-                        + signedNumber(date.month()) + QStringLiteral(".Termine"));
+    Label17[0]->setText(QStringLiteral("Am ") + lines::signedNumber(date.day()) + QLatin1Char('.')
+                        + lines::signedNumber(date.month()) + QStringLiteral(".Termine"));
     PickedDay = QStringLiteral("%1").arg(date.day(), 2, 10, QLatin1Char('0'));
     const QString picked = date.toString(QStringLiteral("dd.MM.yyyy"));
     // A date already in the field is never overwritten, and in edit mode nothing is listed.

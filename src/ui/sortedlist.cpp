@@ -29,17 +29,9 @@ void ListBox::insertLine(const QString &line)
         addItem(line);
         return;
     }
-    // Binary search over the items: inserting stays logarithmic in comparisons.
-    int low = 0;
-    int high = count();
-    while (low < high) {
-        const int mid = (low + high) / 2;
-        if (sorting::lessNoCase(line, item(mid)->text()))
-            high = mid;
-        else
-            low = mid + 1;
-    }
-    insertItem(low, line);
+    const qsizetype at = sorting::insertPosition(
+        count(), [this](qsizetype i) { return item(int(i))->text(); }, line);
+    insertItem(int(at), line);
 }
 
 // Adding and removing lines is no selection by the user: no click handler runs for it,

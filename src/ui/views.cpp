@@ -28,6 +28,16 @@ void setColours(ListBox *list, QRgb back, QRgb fore)
     setColour(list, QPalette::Text, fore);
 }
 
+// A birthday box and its heading above it; the heading keeps its height.
+void placeBox(ListBox *list, const QRectF &box, QLabel *heading, double headingLeft,
+              double headingTop, double headingWidth)
+{
+    twips::place(list, box.left(), box.top(), box.width(), box.height());
+    twips::setLeft(heading, headingLeft);
+    twips::setTop(heading, headingTop);
+    twips::setWidth(heading, headingWidth);
+}
+
 } // namespace
 
 void Form1::connectViews()
@@ -67,10 +77,7 @@ int Form1::calendarYear() const
 // One birthday box over the whole box area; the stacking order covers the others.
 void Form1::enlarge(ListBox *list, QLabel *heading)
 {
-    twips::place(list, 360, 2820, 6500, 2164);
-    twips::setLeft(heading, 360);
-    twips::setTop(heading, 2460);
-    twips::setWidth(heading, 6500);
+    placeBox(list, {360, 2820, 6500, 2164}, heading, 360, 2460, 6500);
 }
 
 void Form1::Geburtstag()
@@ -90,16 +97,10 @@ void Form1::Geburtstag()
     Command5->setEnabled(false);
     Command14->setEnabled(true);
     TBOX->hide();
-    twips::place(List2, 360, 2817, 3135, 836);
-    twips::setLeft(Label4, 375);
-    twips::setTop(Label4, 2465);
-    twips::setWidth(Label4, 3105);
+    placeBox(List2, {360, 2817, 3135, 836}, Label4, 375, 2465, 3105);
     Label4->show();
     List2->show();
-    twips::place(List5, 3720, 2817, 3135, 836);
-    twips::setLeft(Label15, 3720);
-    twips::setTop(Label15, 2465);
-    twips::setWidth(Label15, 3135);
+    placeBox(List5, {3720, 2817, 3135, 836}, Label15, 3720, 2465, 3135);
     List5->show();
     twips::place(List3, 360, 4109, 3135, 836);
     twips::setTop(Label7, 3756);

@@ -127,7 +127,7 @@ void Form1::berech()
     Command12->setText(r.command12);
     Text11->setText(r.text11);
 
-    List7->setLines(r.todaysAppointments);
+    List7->setLines(r.todaysAppointmentsSorted);
     List8->setLines(r.todaysAppointments);
     if (r.appointmentPanelVisible) {
         Frame3->show();
@@ -162,6 +162,18 @@ bool Form1::hasUnsavedChanges() const
     return List4->lines() != m_savedBirthdays || TBOX->lines() != m_savedAppointments;
 }
 
+// The locale's short forms, with a four-digit year and with seconds.
+void Form1::setClockFormats()
+{
+    const QLocale &locale = m_services.locale;
+    m_dateFormat = locale.dateFormat(QLocale::ShortFormat);
+    if (!m_dateFormat.contains(QStringLiteral("yyyy")))
+        m_dateFormat.replace(QStringLiteral("yy"), QStringLiteral("yyyy"));
+    m_timeFormat = locale.timeFormat(QLocale::ShortFormat);
+    if (!m_timeFormat.contains(QLatin1Char('s')))
+        m_timeFormat.replace(QStringLiteral("mm"), QStringLiteral("mm:ss"));
+}
+
 void Form1::scheduleTick()
 {
     // Aligned to the start of the next second: one wake-up a second, the clock on time.
@@ -172,15 +184,8 @@ void Form1::scheduleTick()
 void Form1::Timer1_Timer()
 {
     const QDateTime now = m_services.now();
-    const QLocale &locale = m_services.locale;
-    QString dateFormat = locale.dateFormat(QLocale::ShortFormat);
-    if (!dateFormat.contains(QStringLiteral("yyyy")))
-        dateFormat.replace(QStringLiteral("yy"), QStringLiteral("yyyy"));
-    Label5->setText(locale.toString(now.date(), dateFormat));
-    QString timeFormat = locale.timeFormat(QLocale::ShortFormat);
-    if (!timeFormat.contains(QLatin1Char('s')))
-        timeFormat.replace(QStringLiteral("mm"), QStringLiteral("mm:ss"));
-    Label14->setText(locale.toString(now.time(), timeFormat) + QStringLiteral(" Uhr"));
+    Label5->setText(m_services.locale.toString(now.date(), m_dateFormat));
+    Label14->setText(m_services.locale.toString(now.time(), m_timeFormat) + QStringLiteral(" Uhr"));
 
     // The overview is computed at start-up only, so a new day needs a new process; it
     // waits for unsaved changes and open boxes, and a failed start is retried next day.
@@ -307,7 +312,6 @@ void Form1::Command7_Click()
     Label10->setText(
         QStringLiteral("%1  Nam.    %2  Term.").arg(List4->count()).arg(TBOX->count()));
     setColour(Label10, QPalette::Window, colour::green);
-    Command8->setEnabled(true);
     Text6->setText(QString::number(List4->count()));
     Text15->setText(QString::number(TBOX->count()));
     emptyFieldsAndUnlockLists();
