@@ -142,8 +142,8 @@ Result compute(const QStringList &birthdays, const QStringList &appointments, QD
     r.label1 = QStringLiteral("Geburtstags-Verzeichnis");
     r.label2 = names.dayLong[today.dayOfWeek()];
 
-    QList<Entry> entries;
-    entries.reserve(birthdays.size());
+    r.week = dates::sundayWeek(today);
+    // One pass over the birthdays; the lists that are shown sorted are sorted at the end.
     for (const QString &line : birthdays) {
         const Entry e = entryOf(line, today);
         addToStrip(r, e);
@@ -154,14 +154,6 @@ Result compute(const QStringList &birthdays, const QStringList &appointments, QD
         }
         if (e.thisYear.isValid() && e.thisYear == today)
             congratulate(r, e);
-        entries.append(e);
-    }
-
-    r.week = dates::sundayWeek(today);
-    if (r.birthdaysToday == 0)
-        r.label3 = QString::number(r.week) + QStringLiteral(". Woche");
-
-    for (const Entry &e : entries) {
         if (lines::leadingNumber(e.month) == today.month()) {
             r.list2.append(e.day.toString() + QStringLiteral(".    ")
                            + (e.age < 10 ? QStringLiteral("0") : QString()) + QString::number(e.age)
@@ -173,6 +165,8 @@ Result compute(const QStringList &birthdays, const QStringList &appointments, QD
                            + QStringLiteral(": ") + e.name());
         }
     }
+    if (r.birthdaysToday == 0)
+        r.label3 = QString::number(r.week) + QStringLiteral(". Woche");
 
     r.label4 = QStringLiteral("Geburtstage im ") + names.monthLong[today.month()];
     r.command12 = QStringLiteral("Woche");
