@@ -244,16 +244,12 @@ void Form1::Command13_Click()
 
 void Form1::Command14_Click()
 {
-    O1->hide();
-    O2->hide();
-    O3->hide();
-    Label23->hide();
+    showMinutePicker(false);
     check->setChecked(false);
     Command13->show();
     Command14->hide();
     Label11->show();
     Label10->show();
-    Line6->hide();
     Text4->setFocus();
 }
 
@@ -266,10 +262,7 @@ void Form1::Command15_Click()
     Command17->show();
     Command4->show();
     check->setChecked(false);
-    O1->hide();
-    O2->hide();
-    O3->hide();
-    Label23->hide();
+    showMinutePicker(false);
     twips::place(List4, 3720, 4109.01, 3135, 836.48);
     List4->show();
     List4->setToolTip(twips::of(List4).width() == 6500 ? birthdayListTip : QString());
@@ -278,7 +271,6 @@ void Form1::Command15_Click()
     Command13->show();
     Command14->hide();
     Calendar1->hide();
-    Line6->hide();
     Termine->setEnabled(true);
     Command9->setEnabled(true);
     Command10->setEnabled(true);

@@ -150,7 +150,8 @@ private:
     void enableTakeOut();
     void setClockFormats();
     void dropFieldTipsIfQuick();
-    void emptyFieldsAndUnlockLists();
+    void dropHeldLines();
+    void showMinutePicker(bool shown);
     bool writeBothFiles(const QStringList &birthdays, const QStringList &appointments);
     void scheduleTick();
     void restart();

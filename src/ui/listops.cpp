@@ -163,8 +163,12 @@ void Form1::TBOX_KeyPress(QChar typed)
 
 // After "Abbrechen" and "Speichern" nothing is held any more: the entry fields are empty
 // and both lists can be worked on again.
-void Form1::emptyFieldsAndUnlockLists()
+void Form1::dropHeldLines()
 {
+    birthdayHeld = false;
+    appointmentHeld = false;
+    birthdayDeletionFlag = 0;
+    appointmentDeletionFlag = 0;
     Text4->clear();
     Text5->clear();
     Text10->clear();
@@ -179,23 +183,15 @@ void Form1::Command8_Click()
     Text10->clear();
     Label11->show();
     Label10->show();
-    O1->hide();
-    O2->hide();
-    O3->hide();
+    showMinutePicker(false);
     Command6->setEnabled(false);
-    Line6->hide();
-    Label23->hide();
     Command13->setEnabled(true);
     // Every held line comes back exactly once, whatever the fields hold.
     if (birthdayHeld)
         List4->add(Text12->text());
     if (appointmentHeld)
         TBOX->add(Text14->text());
-    birthdayHeld = false;
-    appointmentHeld = false;
-    birthdayDeletionFlag = 0;
-    appointmentDeletionFlag = 0;
-    emptyFieldsAndUnlockLists();
+    dropHeldLines();
     for (const QString &line : List9->lines())
         TBOX->add(line);
     List9->clear();
@@ -362,12 +358,15 @@ void Form1::Calendar1_DblClick()
         Text10->clear();
     if (!Text4->isHidden())
         Text4->setFocus();
-    Line6->show();
-    Label23->show();
     Label10->hide();
-    O1->show();
-    O2->show();
-    O3->show();
+    showMinutePicker(true);
+}
+
+// The minute buttons 15, 30 and 45 with their label and rule.
+void Form1::showMinutePicker(bool shown)
+{
+    for (QWidget *part : std::initializer_list<QWidget *>{O1, O2, O3, Label23, Line6})
+        part->setVisible(shown);
 }
 
 void Form1::minuteClick(const QString &minutes)

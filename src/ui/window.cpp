@@ -302,10 +302,6 @@ void Form1::Command7_Click()
     const QStringList appointments = TBOX->lines();
     if (!writeBothFiles(birthdays, appointments))
         return;
-    birthdayDeletionFlag = 0;
-    appointmentDeletionFlag = 0;
-    birthdayHeld = false;
-    appointmentHeld = false;
     m_savedBirthdays = birthdays;
     m_savedAppointments = appointments;
     Label10->show();
@@ -314,17 +310,13 @@ void Form1::Command7_Click()
     setColour(Label10, QPalette::Window, colour::green);
     Text6->setText(QString::number(List4->count()));
     Text15->setText(QString::number(TBOX->count()));
-    emptyFieldsAndUnlockLists();
+    dropHeldLines();
     List9->clear();
     List10->clear();
     Command7->setEnabled(false);
     Command8->setEnabled(true);
     Command15->setEnabled(true);
-    O1->hide();
-    O2->hide();
-    O3->hide();
-    Label23->hide();
-    Line6->hide();
+    showMinutePicker(false);
     Label11->show();
 }
 
