@@ -61,7 +61,7 @@ const std::array removals{
             "7500 1 ||||11011", "0 2 3"},
     Removal{"birthday_deletion_after_view_clicks_then_search", false, B,
             "d3;r1;m:löschen;Command4;Text4=Xaver;s0;Down;Down;Command6;Text3=mu", "0 1 3",
-            "7500 3 Xaver||| nicht gesichert|10000", "-"},
+            "7500 3 Xaver||| nicht gesichert|10000 marked", "-"},
     Removal{"birthday_1500_of_2000_then_name_emptied", false, many,
             "Command4;s1500;Command11;Text4=", "-1500",
             "7500 1999 |01.01.1970||nicht gesichert|00000", "-"},
@@ -88,7 +88,6 @@ protected:
     void run(const char *steps)
     {
         for (const QString &step : QString::fromUtf8(steps).split(';', Qt::SkipEmptyParts)) {
-            SCOPED_TRACE(step.toStdString());
             ui::ListBox *list = window().List4->isHidden() ? window().TBOX : window().List4;
             bool isIndex = false;
             const int i = step.mid(1).toInt(&isIndex);
@@ -135,26 +134,25 @@ TEST_P(Removals, AbbrechenPutsBackEveryHeldLineOnce)
             + '|';
         for (const char *name : {"Command7", "Command11", "Command6", "List4", "TBOX"})
             state += enabled(name) ? '1' : '0';
-        EXPECT_EQ(state, row.state);
-        EXPECT_EQ(lines(list), pick(row.file, row.left));
         // Qt would select the neighbour of a removed line and enable "Editieren" again;
         // only a search marks a line afterwards.
-        EXPECT_TRUE(control<ui::ListBox>(list)->selectedIndex() < 0
-                    || QByteArray(row.steps).contains("Text3="));
+        EXPECT_EQ(state + (control<ui::ListBox>(list)->selectedIndex() < 0 ? "" : " marked"),
+                  row.state);
+        EXPECT_EQ(lines(list), pick(row.file, row.left));
         if (save && !enabled("Command7"))
             break;
         run(save ? "Command7;Command8" : "Command8");
         const QStringList kept = pick(row.file, save ? row.left : row.restored);
-        EXPECT_EQ(lines(list), kept);
-        EXPECT_EQ(text(counter), QString::number(kept.size()));
+        EXPECT_EQ(lines(list) << text(counter), QStringList(kept) << QString::number(kept.size()));
         const QStringList edited = save ? kept : pick(row.file, "-");
         EXPECT_EQ(pick(readFile("geburt.dat") + readFile("termin.dat"), "-"),
                   row.appointments ? pick(B, "-") + edited : edited + pick(T, "-"));
         EXPECT_TRUE(enabled("List4") && enabled("TBOX"));
         // One question for every key typed into a list.
-        const QString asked = QString(row.appointments ? "TERMIN" : "GEBURTSTAGS")
-            + "-LISTE LÖSCHEN !|Alle Einträge löschen ?";
-        EXPECT_EQ(dialogs.questions, QStringList(QString(row.steps).count(";k"), asked));
+        EXPECT_EQ(dialogs.questions,
+                  QStringList(QString(row.steps).count(";k"),
+                              QString(row.appointments ? "TERMIN" : "GEBURTSTAGS")
+                                  + "-LISTE LÖSCHEN !|Alle Einträge löschen ?"));
     }
 }
 
