@@ -60,7 +60,7 @@ const std::array removals{
     Removal{"birthday_double_clicks_then_shift_l", false, B, "Command4;d3;d0;d1;kL+", "",
             "7500 1 ||||11011", "0 2 3"},
     Removal{"birthday_deletion_after_view_clicks_then_search", false, B,
-            "d3;r1;m:löschen;Command4;Text4=Xaver;s0;Down;Down;Command6;Text3=mu", "0 1 3",
+            "d3;r1;m:löschen;Command4;Text4=Xaver;s0;Down;Down;r0;m:löschen;Text3=mu", "0 1 3",
             "7500 3 Xaver||| nicht gesichert|10000 marked", "-"},
     Removal{"birthday_1500_of_2000_then_name_emptied", false, many,
             "Command4;s1500;Command11;Text4=", "-1500",
