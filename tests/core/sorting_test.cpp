@@ -4,8 +4,6 @@
 
 void PrintTo(const QString &text, std::ostream *os);
 
-using namespace quirnel;
-
 // Entries inserted one by one land after equal ones, in case-insensitive order; the
 // one-time sort of a loaded file gives the same order, also for letters with special case
 // folding.
@@ -15,7 +13,7 @@ TEST(Sorting, SortOnceAndInsertOneByOneAgree)
     for (const QChar c : QStringView(u"aAbBäÄßẞ€ΣσςÿŸ\u0100\u0101\uFF21"))
         all << QString(c) << c + QString("b") << c + QString("B");
     for (const QString &line : all)
-        inserted.insert(sorting::insertPosition(inserted, line), line);
+        inserted.insert(quirnel::sorting::insertPosition(inserted, line), line);
     EXPECT_EQ(inserted.mid(0, 6), QStringList({"a", "A", "ab", "aB", "Ab", "AB"}));
-    EXPECT_EQ(sorting::sortedNoCase(all), inserted);
+    EXPECT_EQ(quirnel::sorting::sortedNoCase(all), inserted);
 }
