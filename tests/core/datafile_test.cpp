@@ -54,33 +54,34 @@ TEST(DataFile, ReadAndSave)
 const QByteArray oldFile = "01.01.2000  ************   Neujahr\r\n";
 
 // Root ignores permission bits, so each save runs in a child with a mount table of its
-// own and a tiny tmpfs that goes with it. A read-only folder (reason 0: any) takes no
-// temporary file; a large save runs out of room while writing, a small one onto a full
-// disk (the old file fills it) only when flushed; an old file that is a mount point is
-// refused at the rename.
+// own and a tiny tmpfs that goes with it. A read-only folder takes no temporary file, and
+// the old file in it, still writable, must not be overwritten in place instead; a large
+// save runs out of room while writing, a small one onto a full disk (the old file fills it)
+// only when flushed; an old file that is a mount point is refused at the rename.
 TEST(DataFile, FailedSavesKeepTheOldFile)
 {
     const QTemporaryDir dir;
     const QByteArray mnt = QFile::encodeName(dir.path()), old = mnt + "/termin.dat";
     constexpr int noSetup = 77;
-    const std::pair<int, int> cases[] = {{100, 0}, {1 << 20, ENOSPC}, {100, ENOSPC}, {100, EBUSY}};
+    const std::pair<int, int> cases[]
+        = {{100, EROFS}, {1 << 20, ENOSPC}, {100, ENOSPC}, {100, EBUSY}};
     for (const auto &[size, reason] : cases) {
         const pid_t child = fork();
         if (child == 0) { // ends here: the parent owns the folder
-            const bool ready = unshare(CLONE_NEWNS) == 0
-                && mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) == 0
-                && mount("tmpfs", mnt, "tmpfs", 0, reason == ENOSPC ? "size=4k" : "size=8k") == 0
+            const bool ready = !unshare(CLONE_NEWNS)
+                && !mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr)
+                && !mount("tmpfs", mnt, "tmpfs", 0, reason == ENOSPC ? "size=4k" : "size=8k")
                 && !datafile::write(dir.filePath("termin.dat"), oldFile)
-                && (reason != EBUSY || mount(old, old, nullptr, MS_BIND, nullptr) == 0)
-                && (reason || mount(nullptr, mnt, nullptr, MS_REMOUNT | MS_RDONLY, nullptr) == 0);
+                && (reason == ENOSPC || !mount(old, old, nullptr, MS_BIND, nullptr))
+                && (reason != EROFS
+                    || !mount(nullptr, mnt, nullptr, MS_REMOUNT | MS_BIND | MS_RDONLY, nullptr));
             if (!ready)
                 _exit(noSetup);
             // The save must fail naming the file and the reason, and leave the old file as
             // it was and nothing else behind.
             const auto error = datafile::write(old, QByteArray(size, 'x'));
-            _exit(!(error && error->file == "termin.dat" && !error->reason.isEmpty()
-                    && error->reason.contains(reason ? qt_error_string(reason) : "")
-                    && bytesOf(old) == oldFile
+            _exit(!(error && error->file == "termin.dat"
+                    && error->reason.contains(qt_error_string(reason)) && bytesOf(old) == oldFile
                     && QDir(dir.path())
                             .entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden)
                         == QStringList{"termin.dat"}));

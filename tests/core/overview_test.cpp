@@ -7,13 +7,11 @@ void PrintTo(const QString &text, std::ostream *os);
 using namespace quirnel;
 
 static const auto german = overview::Names::from(QLocale(QLocale::German, QLocale::Germany));
-// Week 49 runs from Sunday 29 November to Saturday 5 December.
-static const QDate saturday(2026, 12, 5);
 
-// Hans today, 50; Lena 8, a leading zero in the month list; Paul on Sunday of this week, six
-// days ago, 10; Zora tomorrow, next week; Eva five days ago; ute 25, still ahead; Bert 15, no
-// jubilee; Emil and Fritz in five and six days; then no dates, listed by their month field
-// at most.
+// Saturday in week 49, which runs from Sunday 29 November. Hans today, 50; Lena 8, a
+// leading zero in the month list; Paul on Sunday of this week, six days ago, 10; Zora
+// tomorrow, next week; Eva five days ago; ute 25, still ahead; Bert 15, no jubilee; Emil
+// and Fritz in five and six days; then no dates, listed by their month field at most.
 TEST(Overview, SaturdayTheFifthOfDecember)
 {
     const QStringList birthdays{
@@ -23,7 +21,7 @@ TEST(Overview, SaturdayTheFifthOfDecember)
         "06-12-1980     Strich",      "5.12.1976     Kurz",  ""};
     const QStringList appointments{"05.12.2026  10:30 Uhr   B", "05.12.2025  09:00 Uhr   X",
                                    "05.12.2026  ************   A"};
-    const auto r = overview::compute(birthdays, appointments, saturday, german);
+    const auto r = overview::compute(birthdays, appointments, QDate(2026, 12, 5), german);
     // Captions; lists 1, 3, 2, 5 and 6; the strip's names and counters; the record counters;
     // today's appointments sorted for the panel.
     EXPECT_EQ(
@@ -56,7 +54,7 @@ TEST(Overview, SaturdayTheFifthOfDecember)
 TEST(Overview, OtherDays)
 {
     const std::tuple<QDate, const char *, const char *> rows[]
-        = {{saturday, "05.12.1976     Zora Alt|05.12.2019     Anna Klein",
+        = {{QDate(2026, 12, 5), "05.12.1976     Zora Alt|05.12.2019     Anna Klein",
             "Geburtstag haben heute:|(50.)   Zora Alt,(7.)   Anna Klein|"},
            {QDate(2026, 2, 28), "29.02.1996     Ida", "GEBURTSTAG HAT HEUTE: |(30.)   Ida|"},
            {QDate(2026, 12, 30), "31.12.1990     Ida|02.01.1990     Jan",
