@@ -7,6 +7,7 @@
 #include <cerrno>
 #include <sched.h>
 #include <sys/mount.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -53,28 +54,29 @@ TEST(DataFile, ReadAndSave)
 
 const QByteArray oldFile = "01.01.2000  ************   Neujahr\r\n";
 
-// Root ignores permission bits, so each save runs in a child with a mount table of its
-// own and a tiny tmpfs that goes with it. A read-only folder takes no temporary file, and
-// the old file in it, still writable, must not be overwritten in place instead; a large
-// save runs out of room while writing, a small one onto a full disk (the old file fills it)
-// only when flushed; an old file that is a mount point is refused at the rename.
+// Each save runs in a child with a mount table of its own and a tiny tmpfs that goes with
+// it. A read-only folder takes no temporary file, and the old file in it, still writable,
+// must not be overwritten in place instead (root ignores permission bits, so the child
+// gives them up first); a large save runs out of room while writing, a small one onto a
+// full disk (the old file fills it) only when flushed; an old file that is a mount point
+// is refused at the rename.
 TEST(DataFile, FailedSavesKeepTheOldFile)
 {
     const QTemporaryDir dir;
     const QByteArray mnt = QFile::encodeName(dir.path()), old = mnt + "/termin.dat";
     constexpr int noSetup = 77;
     const std::pair<int, int> cases[]
-        = {{100, EROFS}, {1 << 20, ENOSPC}, {100, ENOSPC}, {100, EBUSY}};
+        = {{100, EACCES}, {1 << 20, ENOSPC}, {100, ENOSPC}, {100, EBUSY}};
     for (const auto &[size, reason] : cases) {
         const pid_t child = fork();
         if (child == 0) { // ends here: the parent owns the folder
             const bool ready = !unshare(CLONE_NEWNS)
                 && !mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr)
-                && !mount("tmpfs", mnt, "tmpfs", 0, reason == ENOSPC ? "size=4k" : "size=8k")
+                && !mount("tmpfs", mnt, "tmpfs", 0,
+                          reason == ENOSPC ? "size=4k" : "size=8k,mode=555")
                 && !datafile::write(dir.filePath("termin.dat"), oldFile)
-                && (reason == ENOSPC || !mount(old, old, nullptr, MS_BIND, nullptr))
-                && (reason != EROFS
-                    || !mount(nullptr, mnt, nullptr, MS_REMOUNT | MS_BIND | MS_RDONLY, nullptr));
+                && (reason != EBUSY || !mount(old, old, nullptr, MS_BIND, nullptr))
+                && (reason != EACCES || (!chmod(old, 0666) && !setuid(65534)));
             if (!ready)
                 _exit(noSetup);
             // The save must fail naming the file and the reason, and leave the old file as

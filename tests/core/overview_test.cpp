@@ -69,13 +69,13 @@ TEST(Overview, OtherDays)
 }
 
 // The arrows beside the strip's counters come when it holds more than two entries: "<"
-// for those back, ">" for those ahead, here on days of June around four birthdays.
+// for those back, ">" for those ahead, here on days of June around three birthdays (both
+// come in the test above).
 TEST(Overview, StripArrows)
 {
-    const QStringList birthdays{"10.06.1980     A", "11.06.1980     B", "12.06.1980     C",
-                                "13.06.1980     D"};
-    for (const auto &[day, arrows] : {std::pair(6, ""), std::pair(8, ">"), std::pair(11, "<>"),
-                                      std::pair(16, "<"), std::pair(17, "")}) {
+    const QStringList birthdays{"10.06.1980     A", "11.06.1980     B", "12.06.1980     C"};
+    for (const auto &[day, arrows] : {std::pair(6, ""), std::pair(7, ">"), std::pair(11, ""),
+                                      std::pair(15, "<"), std::pair(16, "")}) {
         const auto r = overview::compute(birthdays, {}, QDate(2026, 6, day), german);
         EXPECT_EQ(QString(r.backIndicators ? "<" : "") + (r.aheadIndicators ? ">" : ""), arrows)
             << day << " June";
