@@ -32,7 +32,6 @@ TEST_F(Clock, TicksEachSecondAndRestartsOnceOnANewDayWhenNothingIsPending)
     const auto tick = [&](const QDateTime &time) { now = time, window().Timer1_Timer(); };
     tick(at(5, 14, 3, 27, 999));
     EXPECT_EQ(text("Label5") + " " + text("Label14"), "05.12.2026 14:03:27 Uhr");
-    EXPECT_NEAR(timer->interval(), 1, 2);
     now = at(5, 14, 3, 28);
     EXPECT_TRUE(QTest::qWaitFor([&] { return text("Label14") == "14:03:28 Uhr"; }, 1500));
     // Not while the lists differ from what was saved, nor while a box is open.
@@ -81,47 +80,34 @@ TEST_F(Clock, QuitAsksOnlyWhenItMustAndNeverSaves)
     }
 }
 
+// The help page fits the mode; each "Info" makes a new box, gone once closed; quick-info
+// off empties the tool tips but for the minute choice's.
 TEST_F(Clock, HelpFitsTheModeAboutBoxNewEachTimeQuickInfoEmptiesTips)
 {
     start();
     window().Hilfe->trigger();
     EXPECT_EQ(twipsOf("Frame2"), QRectF(0, 0, 7170, 5737));
     click("Command18");
-    click("Command4");
-    click("Command13"); // edit mode with the appointment list: even lists and calendar get tips
+    click("Command17");
     window().Hilfe->trigger();
     EXPECT_TRUE(shown("Frame2") && twipsOf("Frame2") == QRectF(0, 0, 7170, 6700));
-    click("Command18");
-    EXPECT_TRUE(!shown("Frame2") && shown("Text10"));
 
     QList<QPointer<QWidget>> boxes;
     for (int time = 0; time < 2; ++time) {
         QTimer::singleShot(50, qApp, [&] {
             ASSERT_NE(QApplication::activeModalWidget(), nullptr);
             boxes << QApplication::activeModalWidget();
-            EXPECT_EQ(boxes.last()->windowTitle(), QString(14, ' '));
             QTest::mouseClick(boxes.last()->findChild<QAbstractButton *>("Command1"),
                               Qt::LeftButton);
         });
         window().Info->trigger();
     }
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_TRUE(boxes.size() == 2 && boxes[0].isNull() && boxes[1].isNull()) << "gone once closed";
+    EXPECT_TRUE(boxes.size() == 2 && boxes[0].isNull() && boxes[1].isNull());
 
-    const QStringList quiet
-        = QString(
-              "Command4 Command5 Command6 Command7 Command8 Command11 Command15 "
-              "Command13 Command14 Abbruch_1 Termine_0 Command17 check List4 TBOX Text4 Text5 Text10 Calendar1")
-              .split(' ');
-    QString tips;
-    for (const bool off : {false, true}) {
-        if (off)
-            window().QuickInfoAus->trigger();
-        for (const QString &name : quiet)
-            tips += tip(name.toLatin1()).isEmpty() ? '-' : 'T';
-    }
-    EXPECT_EQ(tips, QString(quiet.size(), 'T') + QString(quiet.size(), '-'));
-    EXPECT_EQ(tip("O2"), "Minuten selektieren ");
+    window().QuickInfoAus->trigger(); // the three had tips, as the layout test shows
+    EXPECT_EQ(tip("Command4") + tip("Text10") + tip("Command6") + "|" + tip("O2"),
+              "|Minuten selektieren ");
 }
 
 } // namespace

@@ -44,11 +44,10 @@ TEST_P(Save, BothFilesWrittenAndEditStateResetOrOneWarningAndNothingChanged)
 {
     const Row &row = GetParam();
     const int failing = QByteArray(row.file) == "geburt.dat" ? 0 : 1;
-    const char *const names[] = {"geburt.dat", "termin.dat"};
     QByteArray files[]
         = {"05.12.1976     Hans Muster\r\n", "05.12.2026  ************   Ganztags\n"};
-    for (int i : {0, 1})
-        writeFile(names[i], files[i]);
+    writeFile("geburt.dat", files[0]);
+    writeFile("termin.dat", files[1]);
     const auto folder = [&] {
         return QFile::remove(path(row.file)) && QDir(dir.path()).mkpath(QString(row.file) + "/x");
     };
