@@ -23,13 +23,19 @@ QDateTime at(int day, int hour, int minute, int second, int msec = 0)
 TEST_F(Clock, TicksEachSecondAndRestartsOnceOnANewDayWhenNothingIsPending)
 {
     std::vector<QDate> attempts;
-    restartProgram = [&] { return attempts.push_back(now.date()), attempts.size() > 1; };
+    restartProgram = [&] {
+        attempts.push_back(now.date());
+        return attempts.size() > 1;
+    };
     now = at(5, 7, 0, 0, 250);
     start();
     auto *timer = window().findChild<QTimer *>("Timer1");
     ASSERT_TRUE(timer && timer->isSingleShot());
     EXPECT_NEAR(timer->interval(), 750, 2);
-    const auto tick = [&](const QDateTime &time) { now = time, window().Timer1_Timer(); };
+    const auto tick = [&](const QDateTime &time) {
+        now = time;
+        window().Timer1_Timer();
+    };
     tick(at(5, 14, 3, 27, 999));
     EXPECT_EQ(text("Label5") + " " + text("Label14"), "05.12.2026 14:03:27 Uhr");
     now = at(5, 14, 3, 28);
