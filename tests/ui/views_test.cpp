@@ -64,7 +64,7 @@ TEST_F(Views, ButtonsShowCoverPlaceAndList)
         SCOPED_TRACE(row.name);
         start();
         window().TBOX->add(later);
-        // A date set from code lists no day, nor does one set by the view buttons.
+        // Away from today, so that the appointment buttons must set it back.
         window().Calendar1->setSelectedDate(QDate(2026, 12, 2));
         for (size_t i = 0; i + 1 < row.clicks.size(); ++i)
             click(row.clicks[i]);
