@@ -75,12 +75,8 @@ protected:
     QLocale locale{QLocale::German, QLocale::Germany};
     // Stand-ins for starting the next day's program and ending this one, so that no test
     // starts a process or leaves the event loop. Replace them before start() to watch.
-    int restartCalls = 0;
     int endCalls = 0;
-    std::function<bool()> restartProgram = [this] {
-        ++restartCalls;
-        return true;
-    };
+    std::function<bool()> restartProgram = [] { return true; };
     std::function<void()> endProgram = [this] { ++endCalls; };
 
 private:
