@@ -152,6 +152,7 @@ private:
     void dropFieldTipsIfQuick();
     void dropHeldLines();
     void showMinutePicker(bool shown);
+    void showResultPanel();
     bool writeBothFiles(const QStringList &birthdays, const QStringList &appointments);
     void scheduleTick();
     void restart();

@@ -135,25 +135,29 @@ void Form1::Termine_Click()
     Text7->hide();
 }
 
+// The result panel over the birthday boxes, with the calendar on today's month and day.
+void Form1::showResultPanel()
+{
+    Calendar1->show();
+    setCalendarMonthDay(today().month(), today().day());
+    Frame6->hide();
+    Frame3->show();
+    List7->show();
+}
+
 void Form1::Command10_Click()
 {
     List4->hide();
     JahrPnl->show();
     Text11->hide();
     Text13->hide();
-    Calendar1->show();
-    setCalendarMonthDay(today().month(), today().day());
-    Frame6->hide();
-    Frame3->show();
-    List7->show();
+    showResultPanel();
     Command1->hide();
     setColours(List7, grey, black);
     Label17[0]->show();
-    Frame6->hide();
     const QDate first(today().year(), today().month(), 1);
     Label17[0]->setText(QStringLiteral("Termine im ")
                         + m_services.locale.toString(first, QStringLiteral("MMMM")));
-    List7->clear();
     const QStringList found = appointments::ofMonth(TBOX->lines(), today().month(), calendarYear());
     if (!found.isEmpty()) {
         Frame3->show();
@@ -165,7 +169,6 @@ void Form1::Command10_Click()
 void Form1::MON_SELECT(const QString &Mon, const QString &Mnt)
 {
     Label17[0]->setText(QStringLiteral("Termine im ") + Mnt);
-    List7->clear();
     const QStringList found = appointments::ofMonth(TBOX->lines(), Mon.toInt(), calendarYear());
     if (!found.isEmpty())
         Frame3->show();
@@ -191,11 +194,7 @@ void Form1::Command12_Click()
     JahrPnl->hide();
     Text11->show();
     Text13->hide();
-    Calendar1->show();
-    setCalendarMonthDay(today().month(), today().day());
-    Frame6->hide();
-    Frame3->show();
-    List7->show();
+    showResultPanel();
     setColours(List7, darkGrey, white);
     Command1->hide();
     Label17[0]->show();
