@@ -189,7 +189,7 @@ void BM_WindowLoad(benchmark::State &state)
         timing.start();
         auto window = openWindow(data);
         timing.stop();
-        if (window->List4->count() != lines || window->TBOX->count() != lines)
+        if (window->birthdayList->count() != lines || window->appointmentList->count() != lines)
             state.SkipWithError("wrong line count");
         closeWindow(window);
     }
@@ -203,7 +203,7 @@ void BM_WindowSave(benchmark::State &state)
     Timing timing(state, lines);
     for (auto _ : state) {
         timing.start();
-        window->Command7_Click();
+        window->saveLists();
         timing.stop();
     }
     // A save writes the lines sorted: same size, other order. The other benchmarks

@@ -104,7 +104,7 @@ Elapsed startUpTime(int count, bool shown)
         QCoreApplication::processEvents();
     }
     const Elapsed elapsed{cpuNow() - cpuStart, wallNow() - wallStart};
-    if (window->List4->count() != count || window->TBOX->count() != count) {
+    if (window->birthdayList->count() != count || window->appointmentList->count() != count) {
         std::fputs("the window did not load every line\n", stderr);
         std::exit(1);
     }

@@ -1,4 +1,4 @@
-#include "ui/form1.h"
+#include "ui/mainwindow.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
@@ -14,7 +14,7 @@ int main(int argc, char *argv[])
     if (qtTranslations.load(QLocale::system(), QStringLiteral("qtbase"), QStringLiteral("_"),
                             QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(&qtTranslations);
-    quirnel::ui::Form1 window;
+    quirnel::ui::MainWindow window;
     window.show();
     return QApplication::exec();
 }

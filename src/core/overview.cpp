@@ -61,51 +61,49 @@ void addToStrip(Result &r, const Entry &e)
 {
     const qint64 days = e.daysTo.value_or(0);
     if (days >= 1 && days <= 5) {
-        r.stripVisible = true;
-        r.list6.append(QStringLiteral("  Geburtstag hat    -> ")
+        r.showStrip = true;
+        r.stripLines.append(QStringLiteral("  Geburtstag hat    -> ")
                        + (days == 1 ? QStringLiteral("        morgen      :")
                                     : QStringLiteral("   in") + lines::signedNumber(int(days))
                                   + QStringLiteral(" Tagen      :"))
                        + e.name());
-        r.vlist.append(e.name());
-        r.vt = QString::number(r.vlist.size());
+        r.aheadNames.append(e.name());
     }
     if (days >= -5 && days <= -1) {
-        r.stripVisible = true;
-        r.list6.append(QStringLiteral("  Geburtstag hatte -> ")
+        r.showStrip = true;
+        r.stripLines.append(QStringLiteral("  Geburtstag hatte -> ")
                        + (days == -1 ? QStringLiteral("        gestern      :")
                                      : QStringLiteral("vor  ") + QString::number(-days)
                                   + QStringLiteral(" Tagen     :"))
                        + e.name());
-        r.rlist.append(e.name());
-        r.rt = QString::number(r.rlist.size());
+        r.backNames.append(e.name());
     }
-    const auto a = r.vlist.size();
-    const auto b = r.rlist.size();
+    const auto a = r.aheadNames.size();
+    const auto b = r.backNames.size();
     const auto t = a + b;
     if (a > 2 || (t > 2 && a >= 1))
-        r.aheadIndicators = true;
+        r.showAheadCount = true;
     if (b > 2 || (t > 2 && b >= 1))
-        r.backIndicators = true;
+        r.showBackCount = true;
 }
 
 void congratulate(Result &r, const Entry &e)
 {
-    r.label3 = QStringLiteral("GEBURTSTAG HAT HEUTE: ");
-    r.text8 = QStringLiteral("                                HAPPY");
-    r.text9 = QStringLiteral("             BIRTHDAY!");
-    r.list1Visible = false;
-    r.list1.append(u'(' + QString::number(e.age) + QStringLiteral(".)  ") + e.name());
-    r.text2 = QStringLiteral("und wird ") + QString::number(e.age) + QStringLiteral(" Jahre alt");
-    if (r.list1.size() > 1) {
-        r.text1Visible = false;
-        r.list1Visible = true;
+    r.todayHeading = QStringLiteral("GEBURTSTAG HAT HEUTE: ");
+    r.greetingLeft = QStringLiteral("                                HAPPY");
+    r.greetingRight = QStringLiteral("             BIRTHDAY!");
+    r.showNameList = false;
+    r.birthdayNamesToday.append(u'(' + QString::number(e.age) + QStringLiteral(".)  ") + e.name());
+    r.ageLine = QStringLiteral("und wird ") + QString::number(e.age) + QStringLiteral(" Jahre alt");
+    if (r.birthdayNamesToday.size() > 1) {
+        r.showName = false;
+        r.showNameList = true;
     }
-    r.text1 = e.name();
-    ++r.birthdaysToday;
-    if (r.birthdaysToday >= 2) {
-        r.text2Visible = false;
-        r.label3 = QStringLiteral("Geburtstag haben heute:");
+    r.nameToday = e.name();
+    ++r.birthdayCountToday;
+    if (r.birthdayCountToday >= 2) {
+        r.showAge = false;
+        r.todayHeading = QStringLiteral("Geburtstag haben heute:");
     }
 }
 
@@ -137,10 +135,10 @@ Result compute(const QStringList &birthdays, const QStringList &appointments, QD
 
     r.birthdayCount = int(birthdays.size());
     r.appointmentCount = int(appointments.size());
-    r.label3 = QStringLiteral("Geburtstagskalender");
-    r.label7 = QStringLiteral("Jubiläen ") + QString::number(year);
-    r.label1 = QStringLiteral("Geburtstags-Verzeichnis");
-    r.label2 = names.dayLong[today.dayOfWeek()];
+    r.todayHeading = QStringLiteral("Geburtstagskalender");
+    r.jubileeHeading = QStringLiteral("Jubiläen ") + QString::number(year);
+    r.birthdayListHeading = QStringLiteral("Geburtstags-Verzeichnis");
+    r.dayName = names.dayLong[today.dayOfWeek()];
 
     r.week = dates::sundayWeek(today);
     // One pass over the birthdays; the lists that are shown sorted are sorted at the end.
@@ -148,39 +146,38 @@ Result compute(const QStringList &birthdays, const QStringList &appointments, QD
         const Entry e = entryOf(line, today);
         addToStrip(r, e);
         if (isJubilee(e.age)) {
-            r.list3.append(e.day.toString() + u'.' + e.month.toString() + u'.'
+            r.jubilees.append(e.day.toString() + u'.' + e.month.toString() + u'.'
                            + QStringLiteral("   ") + QString::number(e.age)
                            + QStringLiteral(".Geb.   ") + e.name());
         }
         if (e.thisYear.isValid() && e.thisYear == today)
             congratulate(r, e);
         if (lines::leadingNumber(e.month) == today.month()) {
-            r.list2.append(e.day.toString() + QStringLiteral(".    ")
+            r.monthBirthdays.append(e.day.toString() + QStringLiteral(".    ")
                            + (e.age < 10 ? QStringLiteral("0") : QString()) + QString::number(e.age)
                            + QStringLiteral(".Geb.  ") + e.name());
         }
         if (e.thisYear.isValid() && dates::sundayWeek(e.thisYear) == r.week) {
-            r.list5.append(e.day.toString() + QStringLiteral(". ")
+            r.weekBirthdays.append(e.day.toString() + QStringLiteral(". ")
                            + names.dayShort[e.thisYear.dayOfWeek()] + QStringLiteral(" ")
                            + QStringLiteral(": ") + e.name());
         }
     }
-    if (r.birthdaysToday == 0)
-        r.label3 = QString::number(r.week) + QStringLiteral(". Woche");
+    if (r.birthdayCountToday == 0)
+        r.todayHeading = QString::number(r.week) + QStringLiteral(". Woche");
 
-    r.label4 = QStringLiteral("Geburtstage im ") + names.monthLong[today.month()];
-    r.command12 = QStringLiteral("Woche");
-    r.text11 = lines::signedNumber(year) + QStringLiteral("   ") + names.monthShort[today.month()]
+    r.monthHeading = QStringLiteral("Geburtstage im ") + names.monthLong[today.month()];
+    r.weekButtonCaption = QStringLiteral("Woche");
+    r.weekTitle = lines::signedNumber(year) + QStringLiteral("   ") + names.monthShort[today.month()]
         + QStringLiteral("  ") + lines::signedNumber(r.week) + QStringLiteral(". Woche");
 
     r.todaysAppointments = appointments::ofToday(appointments, today);
-    r.todaysAppointmentsSorted = sorting::sortedNoCase(r.todaysAppointments);
-    r.appointmentPanelVisible = !r.todaysAppointments.isEmpty();
+    r.showTodaysAppointments = !r.todaysAppointments.isEmpty();
 
-    r.list2 = sorting::sortedNoCase(r.list2);
-    r.list3 = sorting::sortedNoCase(r.list3);
-    r.list5 = sorting::sortedNoCase(r.list5);
-    r.list6 = sorting::sortedNoCase(r.list6);
+    r.monthBirthdays = sorting::sortedNoCase(r.monthBirthdays);
+    r.jubilees = sorting::sortedNoCase(r.jubilees);
+    r.weekBirthdays = sorting::sortedNoCase(r.weekBirthdays);
+    r.stripLines = sorting::sortedNoCase(r.stripLines);
     return r;
 }
 

@@ -22,51 +22,45 @@ struct Names {
 };
 
 struct Result {
-    // record counters
     int birthdayCount = 0;
     int appointmentCount = 0;
 
-    // captions
-    QString label3; // "Geburtstagskalender", "GEBURTSTAG HAT HEUTE: ", "Geburtstag haben heute:" or
-                    // "49. Woche"
-    QString label7; // "Jubiläen 2026"
-    QString label1; // "Geburtstags-Verzeichnis"
-    QString label2; // "Samstag"
-    QString label4; // "Geburtstage im Dezember"
-    QString command12; // "Woche"
-    QString text11;    // " 2026   Dez   49. Woche"
+    QString todayHeading; // "Geburtstagskalender", "GEBURTSTAG HAT HEUTE: ",
+                          // "Geburtstag haben heute:" or "49. Woche"
+    QString jubileeHeading;      // "Jubiläen 2026"
+    QString birthdayListHeading; // "Geburtstags-Verzeichnis"
+    QString dayName;             // "Samstag"
+    QString monthHeading;        // "Geburtstage im Dezember"
+    QString weekButtonCaption;   // "Woche"
+    QString weekTitle;           // " 2026   Dez   49. Woche"
     int week = 0;
 
-    // today panel
-    int birthdaysToday = 0;
-    QString text1; // name of the (last) person with a birthday today
-    QString text2; // "und wird 50 Jahre alt"
-    QString text8; // greeting, set only when someone has a birthday today
-    QString text9;
-    QStringList list1; // "(50.)   Hans Muster", order of the birthday list
-    bool list1Visible = false;
-    bool text1Visible = true;
-    bool text2Visible = true;
+    // Who has a birthday today: one shows name and age, more show a list.
+    int birthdayCountToday = 0;
+    QString nameToday; // the last one found
+    QString ageLine;   // "und wird 50 Jahre alt"
+    QString greetingLeft; // "HAPPY" and "BIRTHDAY!", set only when someone has a birthday
+    QString greetingRight;
+    QStringList birthdayNamesToday; // "(50.)   Hans Muster", in the order of the birthday list
+    bool showNameList = false;
+    bool showName = true;
+    bool showAge = true;
 
-    // birthday lists, sorted without regard to case
-    QStringList list3; // jubilees
-    QStringList list2; // month
-    QStringList list5; // week
+    // Sorted without regard to case.
+    QStringList jubilees;
+    QStringList monthBirthdays;
+    QStringList weekBirthdays;
 
-    // look-back and look-ahead strip
-    QStringList list6; // sorted
-    QStringList vlist; // look-ahead names, in order found
-    QStringList rlist; // look-back names, in order found
-    QString vt;
-    QString rt;
-    bool stripVisible = false;
-    bool aheadIndicators = false; // PV and VT
-    bool backIndicators = false;  // PR and RT
+    // The look-back and look-ahead strip.
+    QStringList stripLines; // sorted
+    QStringList aheadNames; // in the order found
+    QStringList backNames;
+    bool showStrip = false;
+    bool showAheadCount = false; // with its arrow
+    bool showBackCount = false;
 
-    // today's appointments
-    QStringList todaysAppointments;       // order of the appointment list (List8)
-    QStringList todaysAppointmentsSorted; // the panel's list (List7)
-    bool appointmentPanelVisible = false;
+    QStringList todaysAppointments; // in the order of the appointment list
+    bool showTodaysAppointments = false;
 };
 
 // Both line lists are in the (sorted) order of the data lists.

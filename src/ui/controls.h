@@ -16,15 +16,13 @@ enum class Kind {
     Memo, // multi-line text box
     Button,
     PictureButton,
-    List, // keeps the order of adding
-    SortedList,
+    List,
     Panel,
     GroupFrame,
     Shape, // rectangle outline
     Rule,  // horizontal line
     Image,
     Calendar,
-    CheckBox,
     Option,
     RichText,
 };

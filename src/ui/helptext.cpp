@@ -2,7 +2,7 @@
 
 namespace quirnel::ui {
 
-QString helpText()
+QString helpPageHtml()
 {
     return QStringLiteral(R"(
 <p style="font-family:'Liberation Serif'; font-size:14pt; font-weight:bold; color:#c00000">QUIRNEL &ndash; Termin- und Geburtstagskalender &nbsp;&nbsp;Version&nbsp;&nbsp;4.5</p>

@@ -5,6 +5,6 @@
 namespace quirnel::ui {
 
 // The program description shown on the help page, as rich text.
-QString helpText();
+QString helpPageHtml();
 
 } // namespace quirnel::ui

@@ -1,9 +1,8 @@
 #include "ui/layout.h"
 
-#include "ui/sortedlist.h"
+#include "ui/listview.h"
 
 #include <QCalendarWidget>
-#include <QCheckBox>
 #include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
@@ -149,8 +148,7 @@ QWidget *create(const ControlRow &row, QWidget *parent)
         return button;
     }
     case Kind::List:
-    case Kind::SortedList:
-        return new ListBox(row.kind == Kind::SortedList, parent);
+        return new ListView(parent);
     case Kind::Panel: {
         auto *panel = new QFrame(parent);
         panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
@@ -186,8 +184,6 @@ QWidget *create(const ControlRow &row, QWidget *parent)
         calendar->setGridVisible(false);
         return calendar;
     }
-    case Kind::CheckBox:
-        return new QCheckBox(text, parent);
     case Kind::Option:
         return new QRadioButton(text, parent);
     case Kind::RichText:

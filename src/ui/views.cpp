@@ -1,18 +1,18 @@
 // The views: which controls show, where the birthday boxes stand, and the appointment
-// selections in the result panel. The views never change List4 or TBOX.
+// selections in the result panel; then help, about, quit and quick-info. The views never
+// change the data lists.
 
-#include "ui/form1.h"
+#include "ui/mainwindow.h"
 
 #include "core/appointments.h"
-#include "ui/form2.h"
+#include "ui/aboutdialog.h"
 #include "ui/layout.h"
-#include "ui/sortedlist.h"
+#include "ui/listview.h"
 
+#include <QAction>
 #include <QCalendarWidget>
-#include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMenu>
 #include <QPushButton>
 #include <QToolButton>
 
@@ -22,14 +22,14 @@ namespace {
 
 using namespace colour;
 
-void setColours(ListBox *list, QRgb back, QRgb fore)
+void setColours(ListView *list, QRgb back, QRgb fore)
 {
     setColour(list, QPalette::Base, back);
     setColour(list, QPalette::Text, fore);
 }
 
 // A birthday box and its heading above it; the heading keeps its height.
-void placeBox(ListBox *list, const QRectF &box, QLabel *heading, double headingLeft,
+void placeBox(ListView *list, const QRectF &box, QLabel *heading, double headingLeft,
               double headingTop, double headingWidth)
 {
     twips::place(list, box.left(), box.top(), box.width(), box.height());
@@ -40,240 +40,207 @@ void placeBox(ListBox *list, const QRectF &box, QLabel *heading, double headingL
 
 } // namespace
 
-void Form1::connectViews()
+void MainWindow::connectViews()
 {
-    connect(Abbruch, &QPushButton::clicked, this, &Form1::Abbruch_Click);
-    connect(Termine, &QPushButton::clicked, this, &Form1::Termine_Click);
-    connect(Command10, &QPushButton::clicked, this, &Form1::Command10_Click);
-    connect(Info1, &QPushButton::clicked, this, &Form1::Info1_Click);
-    connect(Command12, &QPushButton::clicked, this, &Form1::Command12_Click);
-    connect(Command9, &QPushButton::clicked, this, &Form1::Command9_Click);
-    connect(Command1, &QPushButton::clicked, this, &Form1::Command1_Click);
-    connect(WochBtn, &QPushButton::clicked, this, &Form1::WochBtn_Click);
-    connect(Command16, &QPushButton::clicked, this, &Form1::Command16_Click);
-    connect(Hilfe, &QAction::triggered, this, &Form1::Hilfe_Click);
-    connect(Command18, &QPushButton::clicked, this, &Form1::Command18_Click);
-    connect(Info, &QAction::triggered, this, &Form1::Info_Click);
-    connect(Beenden, &QAction::triggered, this, &Form1::Beenden_Click);
-    connect(QuickInfoAus, &QAction::triggered, this, &Form1::QuickInfoAus_Click);
-
-    static const char *const germanMonths[]
-        = {"Januar", "Februar", "März",      "April",   "Mai",      "Juni",
-           "Juli",   "August",  "September", "Oktober", "November", "Dezember"};
-    QPushButton *const buttons[] = {Jan, Feb, Mrz, Apr, Mai, Jun, Jul, Aug, Sep, Okt, Nov, Dez};
-    for (int i = 0; i < 12; ++i) {
-        const QString mon = QStringLiteral("%1").arg(i + 1, 2, 10, QLatin1Char('0'));
-        const QString mnt = QString::fromUtf8(germanMonths[i]);
-        connect(buttons[i], &QPushButton::clicked, this,
-                [this, mon, mnt] { MON_SELECT(mon, mnt); });
-    }
-}
-
-int Form1::calendarYear() const
-{
-    return Calendar1->yearShown();
+    connect(birthdayViewButton, &QPushButton::clicked, this, &MainWindow::showBirthdayView);
+    connect(appointmentViewButton, &QPushButton::clicked, this, &MainWindow::showAppointmentView);
+    connect(appointmentMonthButton, &QPushButton::clicked, this, &MainWindow::showMonthView);
+    connect(birthdayMonthButton, &QPushButton::clicked, this, &MainWindow::showBirthdayMonth);
+    connect(appointmentWeekButton, &QPushButton::clicked, this, &MainWindow::showWeekView);
+    connect(appointmentTodayButton, &QPushButton::clicked, this, &MainWindow::showTodayView);
+    connect(resultOkButton, &QPushButton::clicked, this, &MainWindow::closeResultPanel);
+    connect(birthdayWeekButton, &QPushButton::clicked, this, &MainWindow::showBirthdayWeek);
+    connect(jubileeButton, &QPushButton::clicked, this, &MainWindow::showJubilees);
+    connect(helpAction, &QAction::triggered, this, &MainWindow::showHelp);
+    connect(helpOkButton, &QPushButton::clicked, helpPage, &QWidget::hide);
+    connect(aboutAction, &QAction::triggered, this, &MainWindow::showAbout);
+    connect(quitAction, &QAction::triggered, this, &MainWindow::quit);
+    connect(quickInfoOffAction, &QAction::triggered, this, &MainWindow::switchQuickInfoOff);
+    for (int month = 1; month <= 12; ++month)
+        connect(monthButtons[month - 1], &QPushButton::clicked, this,
+                [this, month] { showMonth(month); });
 }
 
 // One birthday box over the whole box area; the stacking order covers the others.
-void Form1::enlarge(ListBox *list, QLabel *heading)
+void MainWindow::spreadOverBoxes(ListView *list, QLabel *heading)
 {
     placeBox(list, {360, 2820, 6500, 2164}, heading, 360, 2460, 6500);
 }
 
-void Form1::Geburtstag()
+void MainWindow::showBirthdayView()
 {
-    JahrPnl->hide();
-    Text11->hide();
-    Text13->hide();
-    TBOX->hide();
-    Termine->show();
-    check->setChecked(false);
-    Frame3->hide();
-    Frame6->hide();
-    Label17[1]->hide();
-    Calendar1->hide();
-    Text3->clear();
-    List4->show();
-    Command5->setEnabled(false);
-    Command14->setEnabled(true);
-    TBOX->hide();
-    placeBox(List2, {360, 2817, 3135, 836}, Label4, 375, 2465, 3105);
-    Label4->show();
-    List2->show();
-    placeBox(List5, {3720, 2817, 3135, 836}, Label15, 3720, 2465, 3135);
-    List5->show();
-    twips::place(List3, 360, 4109, 3135, 836);
-    twips::setTop(Label7, 3756);
-    twips::setWidth(Label7, 3135);
+    monthPanel->hide();
+    weekTitle->hide();
+    appointmentTitle->hide();
+    appointmentList->hide();
+    appointmentViewButton->show();
+    setEditedList(DataList::Birthdays);
+    resultPanel->hide();
+    searchPanel->hide();
+    appointmentListHeading->hide();
+    calendar->hide();
+    searchField->clear();
+    birthdayList->show();
+    insertButton->setEnabled(false);
+    birthdayModeButton->setEnabled(true);
+    placeBox(monthBirthdayList, {360, 2817, 3135, 836}, monthBirthdayHeading, 375, 2465, 3105);
+    monthBirthdayHeading->show();
+    monthBirthdayList->show();
+    placeBox(weekBirthdayList, {3720, 2817, 3135, 836}, weekBirthdayHeading, 3720, 2465, 3135);
+    weekBirthdayList->show();
+    twips::place(jubileeList, 360, 4109, 3135, 836);
+    twips::setTop(jubileeHeading, 3756);
+    twips::setWidth(jubileeHeading, 3135);
 }
 
-void Form1::Abbruch_Click()
+void MainWindow::showAppointmentView()
 {
-    Geburtstag();
-}
-
-void Form1::Termine_Click()
-{
-    JahrPnl->hide();
-    Calendar1->show();
-    Text13->show();
-    Frame6->hide();
-    List4->hide();
-    Text11->hide();
-    Calendar1->setToolTip(QuickFlag == 0 ? QStringLiteral("Tag selektieren") : QString());
-    List7->hide();
-    Label17[1]->setText(QStringLiteral("Gesamt-Termin-Liste"));
-    Abbruch->show();
-    TBOX->show();
-    Frame3->hide();
-    Command9->show();
-    Command10->show();
-    Label17[1]->show();
-    Label13->hide();
-    Label12->hide();
-    Text6->hide();
-    Text7->hide();
+    monthPanel->hide();
+    calendar->show();
+    appointmentTitle->show();
+    searchPanel->hide();
+    birthdayList->hide();
+    weekTitle->hide();
+    setGovernedTip(calendar, QStringLiteral("Tag selektieren"));
+    resultList->hide();
+    appointmentListHeading->setText(QStringLiteral("Gesamt-Termin-Liste"));
+    birthdayViewButton->show();
+    appointmentList->show();
+    resultPanel->hide();
+    appointmentTodayButton->show();
+    appointmentMonthButton->show();
+    appointmentListHeading->show();
+    birthdayCountCaption->hide();
+    birthdayCountColumns->hide();
+    birthdayFileCount->hide();
+    birthdayListCount->hide();
 }
 
 // The result panel over the birthday boxes, with the calendar on today's month and day.
-void Form1::showResultPanel()
+void MainWindow::showResultPanel()
 {
-    Calendar1->show();
-    setCalendarMonthDay(today().month(), today().day());
-    Frame6->hide();
-    Frame3->show();
-    List7->show();
+    calendar->show();
+    setCalendarToToday();
+    searchPanel->hide();
+    resultPanel->show();
+    resultList->show();
 }
 
-void Form1::Command10_Click()
+void MainWindow::showResultLines(const QString &heading, const QStringList &lines)
 {
-    List4->hide();
-    JahrPnl->show();
-    Text11->hide();
-    Text13->hide();
+    resultHeading->setText(heading);
+    if (!lines.isEmpty())
+        resultPanel->show();
+    m_results.setLines(lines);
+}
+
+void MainWindow::showMonthView()
+{
+    birthdayList->hide();
+    monthPanel->show();
+    weekTitle->hide();
+    appointmentTitle->hide();
     showResultPanel();
-    Command1->hide();
-    setColours(List7, grey, black);
-    Label17[0]->show();
+    resultOkButton->hide();
+    setColours(resultList, grey, black);
+    resultHeading->show();
     const QDate first(today().year(), today().month(), 1);
-    Label17[0]->setText(QStringLiteral("Termine im ")
-                        + m_services.locale.toString(first, QStringLiteral("MMMM")));
-    const QStringList found = appointments::ofMonth(TBOX->lines(), today().month(), calendarYear());
-    if (!found.isEmpty()) {
-        Frame3->show();
-        List7->show();
-    }
-    List7->setLines(found);
+    showResultLines(QStringLiteral("Termine im ")
+                        + m_services.locale.toString(first, QStringLiteral("MMMM")),
+                    appointments::ofMonth(m_session.list(DataList::Appointments).lines(),
+                                          today().month(), calendar->yearShown()));
 }
 
-void Form1::MON_SELECT(const QString &Mon, const QString &Mnt)
+// The month of the year the calendar shows.
+void MainWindow::showMonth(int month)
 {
-    Label17[0]->setText(QStringLiteral("Termine im ") + Mnt);
-    const QStringList found = appointments::ofMonth(TBOX->lines(), Mon.toInt(), calendarYear());
-    if (!found.isEmpty())
-        Frame3->show();
-    List7->setLines(found);
+    static const char *const germanMonths[]
+        = {"Januar", "Februar", "März",      "April",   "Mai",      "Juni",
+           "Juli",   "August",  "September", "Oktober", "November", "Dezember"};
+    showResultLines(QStringLiteral("Termine im ") + QString::fromUtf8(germanMonths[month - 1]),
+                    appointments::ofMonth(m_session.list(DataList::Appointments).lines(), month,
+                                          calendar->yearShown()));
 }
 
-void Form1::Info1_Click()
+void MainWindow::showBirthdayMonth()
 {
-    Geburtstag();
-    Frame3->hide();
-    Label17[1]->hide();
-    List4->hide();
-    JahrPnl->hide();
-    Text11->hide();
-    Command5->setEnabled(false);
-    Command14->setEnabled(true);
-    TBOX->hide();
-    enlarge(List2, Label4);
+    showBirthdayView();
+    birthdayList->hide();
+    spreadOverBoxes(monthBirthdayList, monthBirthdayHeading);
 }
 
-void Form1::Command12_Click()
+void MainWindow::showWeekView()
 {
-    JahrPnl->hide();
-    Text11->show();
-    Text13->hide();
+    monthPanel->hide();
+    weekTitle->show();
+    appointmentTitle->hide();
     showResultPanel();
-    setColours(List7, darkGrey, white);
-    Command1->hide();
-    Label17[0]->show();
-    Label17[0]->setText(QStringLiteral("Termine in dieser Woche"));
-    List7->clear();
-    Frame6->hide();
-    const QStringList found = appointments::ofWeek(TBOX->lines(), today());
-    if (!found.isEmpty()) {
-        Frame3->show();
-        List7->show();
-    }
-    List7->setLines(found);
+    setColours(resultList, darkGrey, white);
+    resultOkButton->hide();
+    resultHeading->show();
+    showResultLines(QStringLiteral("Termine in dieser Woche"),
+                    appointments::ofWeek(m_session.list(DataList::Appointments).lines(), today()));
 }
 
-void Form1::Command9_Click()
+void MainWindow::showTodayView()
 {
-    JahrPnl->hide();
-    Text11->hide();
-    Text13->hide();
-    Calendar1->hide();
-    Command1->hide();
-    setColours(List7, veryLightGrey, black);
-    List7->clear();
-    Frame6->hide();
-    for (int i = 0; i < List8->count(); ++i)
-        List7->add(List8->line(i));
-    setCalendarMonthDay(today().month(), today().day());
-    Label17[0]->show();
-    Label17[0]->setText(QStringLiteral("Termine heute:"));
-    Frame3->show();
-    Label17[1]->hide();
-    List7->show();
+    monthPanel->hide();
+    weekTitle->hide();
+    appointmentTitle->hide();
+    calendar->hide();
+    resultOkButton->hide();
+    setColours(resultList, veryLightGrey, black);
+    searchPanel->hide();
+    m_results.setLines(m_todaysAppointments);
+    setCalendarToToday();
+    resultHeading->show();
+    resultHeading->setText(QStringLiteral("Termine heute:"));
+    resultPanel->show();
+    appointmentListHeading->hide();
+    resultList->show();
 }
 
-void Form1::Command1_Click()
+void MainWindow::closeResultPanel()
 {
-    Label17[1]->hide();
-    Frame3->hide();
+    appointmentListHeading->hide();
+    resultPanel->hide();
 }
 
-void Form1::WochBtn_Click()
+void MainWindow::showBirthdayWeek()
 {
-    Geburtstag();
-    List4->hide();
-    List2->hide();
-    Label4->hide();
-    enlarge(List5, Label15);
+    showBirthdayView();
+    birthdayList->hide();
+    monthBirthdayList->hide();
+    monthBirthdayHeading->hide();
+    spreadOverBoxes(weekBirthdayList, weekBirthdayHeading);
 }
 
-void Form1::Command16_Click()
+void MainWindow::showJubilees()
 {
-    Geburtstag();
-    List5->hide();
-    List4->hide();
-    List2->hide();
-    Label4->hide();
-    enlarge(List3, Label7);
+    showBirthdayView();
+    weekBirthdayList->hide();
+    birthdayList->hide();
+    monthBirthdayList->hide();
+    monthBirthdayHeading->hide();
+    spreadOverBoxes(jubileeList, jubileeHeading);
 }
 
-// Help, about, quit and quick-info
-
-void Form1::Hilfe_Click()
+void MainWindow::showHelp()
 {
-    twips::setHeight(Frame2, windowHeight() < editHeight ? 5737 : 6700);
-    Frame2->show();
+    twips::setHeight(helpPage, inEditMode() ? 6700 : 5737);
+    helpPage->show();
 }
 
-void Form1::Command18_Click()
+void MainWindow::showAbout()
 {
-    Frame2->hide();
-}
-
-void Form1::Info_Click()
-{
-    auto *about = new Form2(this);
+    auto *about = new AboutDialog(this);
     about->exec();
+    // Back from the about box the calendar shows today again; back from another program
+    // or a question it stays on the month the user paged to.
+    setCalendarToToday();
 }
 
-void Form1::Beenden_Click()
+void MainWindow::quit()
 {
     if (!m_dialogs->ask(this, QStringLiteral("Programm Ende"),
                         QStringLiteral("Programm beenden ?")))
@@ -281,13 +248,14 @@ void Form1::Beenden_Click()
     endNow();
 }
 
-void Form1::QuickInfoAus_Click()
+void MainWindow::switchQuickInfoOff()
 {
-    QuickFlag = 1;
+    m_quickInfoOff = true;
     for (QWidget *control : std::initializer_list<QWidget *>{
-             Command4,  Command5,  Command6, Command7,  Command8, Command11, Command15,
-             Command13, Command14, Abbruch,  Command15, Termine,  Command17, check,
-             List4,     TBOX,      Text4,    Text5,     Text10,   Calendar1})
+             birthdayEditButton, insertButton, deleteButton, saveButton, discardButton,
+             editButton, exitButton, appointmentModeButton, birthdayModeButton,
+             birthdayViewButton, appointmentViewButton, appointmentEditButton, birthdayList,
+             appointmentList, nameField, dateField, timeField, calendar})
         control->setToolTip(QString());
 }
 

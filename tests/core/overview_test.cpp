@@ -25,11 +25,11 @@ TEST(Overview, SaturdayTheFifthOfDecember)
     // Captions; lists 1, 3, 2, 5 and 6; the strip's names and counters; the record counters;
     // today's appointments sorted for the panel.
     EXPECT_EQ(
-        QStringList({r.label2, r.label4, r.label7, r.text11, r.text2, r.list1.join('|'),
-                     r.list3.join('|'), r.list2.join('|'), r.list5.join('|'), r.list6.join('|'),
-                     r.vlist.join(',') + r.vt, r.rlist.join(',') + r.rt,
+        QStringList({r.dayName, r.monthHeading, r.jubileeHeading, r.weekTitle, r.ageLine, r.birthdayNamesToday.join('|'),
+                     r.jubilees.join('|'), r.monthBirthdays.join('|'), r.weekBirthdays.join('|'), r.stripLines.join('|'),
+                     r.aheadNames.join(','), r.backNames.join(','),
                      QString::number(r.birthdayCount) + '/' + QString::number(r.appointmentCount),
-                     r.todaysAppointmentsSorted.join('|')}),
+                     r.todaysAppointments.join('|')}),
         QStringList(
             {"Samstag", "Geburtstage im Dezember", "Jubiläen 2026", " 2026   Dez   49. Woche",
              "und wird 50 Jahre alt", "(50.)   Hans Muster",
@@ -43,12 +43,12 @@ TEST(Overview, SaturdayTheFifthOfDecember)
              "  Geburtstag hat    ->    in 5 Tagen      : Emil|"
              "  Geburtstag hatte ->         gestern      : Bert|"
              "  Geburtstag hatte -> vor  5 Tagen     : Eva",
-             " Zora, ute, Emil3", " Eva, Bert2", "12/3",
-             "05.12.2026  ************   A|05.12.2026  10:30 Uhr   B"}));
-    EXPECT_TRUE(r.aheadIndicators && r.backIndicators && r.appointmentPanelVisible);
+             " Zora, ute, Emil", " Eva, Bert", "12/3",
+             "05.12.2026  10:30 Uhr   B|05.12.2026  ************   A"}));
+    EXPECT_TRUE(r.showAheadCount && r.showBackCount && r.showTodaysAppointments);
 }
 
-// label3|list1|list6, the lists joined by ','. One birthday today shows name and
+// todayHeading|birthdayNamesToday|stripLines, the lists joined by ','. One birthday today shows name and
 // age, more show the list instead. The last row: nobody today, and only this year's dates
 // count.
 TEST(Overview, OtherDays)
@@ -61,10 +61,10 @@ TEST(Overview, OtherDays)
             "53. Woche||  Geburtstag hat    ->         morgen      : Ida"}};
     for (const auto &[today, birthdays, expected] : rows) {
         const auto r = overview::compute(QString(birthdays).split('|'), {}, today, german);
-        EXPECT_EQ(QStringList({r.label3, r.list1.join(','), r.list6.join(',')}).join('|'),
+        EXPECT_EQ(QStringList({r.todayHeading, r.birthdayNamesToday.join(','), r.stripLines.join(',')}).join('|'),
                   expected);
-        EXPECT_EQ(std::tuple(r.list1Visible, r.text2Visible, r.stripVisible),
-                  std::tuple(r.list1.size() > 1, r.list1.size() < 2, !r.list6.isEmpty()));
+        EXPECT_EQ(std::tuple(r.showNameList, r.showAge, r.showStrip),
+                  std::tuple(r.birthdayNamesToday.size() > 1, r.birthdayNamesToday.size() < 2, !r.stripLines.isEmpty()));
     }
 }
 
@@ -77,7 +77,7 @@ TEST(Overview, StripArrows)
     for (const auto &[day, arrows] : {std::pair(6, ""), std::pair(7, ">"), std::pair(11, ""),
                                       std::pair(15, "<"), std::pair(16, "")}) {
         const auto r = overview::compute(birthdays, {}, QDate(2026, 6, day), german);
-        EXPECT_EQ(QString(r.backIndicators ? "<" : "") + (r.aheadIndicators ? ">" : ""), arrows)
+        EXPECT_EQ(QString(r.showBackCount ? "<" : "") + (r.showAheadCount ? ">" : ""), arrows)
             << day << " June";
     }
 }

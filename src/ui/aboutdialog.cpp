@@ -1,4 +1,4 @@
-#include "ui/form2.h"
+#include "ui/aboutdialog.h"
 
 #include "ui/controls.h"
 #include "ui/layout.h"
@@ -30,10 +30,10 @@ void fill(QWidget *widget, QRgb colour)
 
 } // namespace
 
-Form2::Form2(QWidget *parent)
+AboutDialog::AboutDialog(QWidget *parent)
     : QDialog(parent)
 {
-    setObjectName(QStringLiteral("Form2"));
+    setObjectName(QStringLiteral("aboutDialog"));
     setWindowTitle(QString(14, QLatin1Char(' ')));
     setAttribute(Qt::WA_DeleteOnClose);
     setModal(true);
@@ -41,7 +41,7 @@ Form2::Form2(QWidget *parent)
     setFixedSize(twips::toPixels(4680), twips::toPixels(3480));
 
     auto *panel = new QFrame(this);
-    panel->setObjectName(QStringLiteral("Frame1"));
+    panel->setObjectName(QStringLiteral("aboutPanel"));
     panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
     fill(panel, colour::paleYellow);
     twips::place(panel, 120, 120, 4440, 2400);
@@ -73,7 +73,7 @@ Form2::Form2(QWidget *parent)
     twips::place(caption, 120, 2640, 4440, 255);
 
     auto *ok = new QPushButton(QStringLiteral("OK"), this);
-    ok->setObjectName(QStringLiteral("Command1"));
+    ok->setObjectName(QStringLiteral("aboutOkButton"));
     ok->setFont(dialogFont());
     twips::place(ok, 1860, 3000, 960, 330);
     ok->setDefault(true);

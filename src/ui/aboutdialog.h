@@ -5,12 +5,12 @@
 namespace quirnel::ui {
 
 // The about box: created when shown, discarded when its "OK" closes it.
-class Form2 : public QDialog
+class AboutDialog : public QDialog
 {
     Q_OBJECT
 
 public:
-    explicit Form2(QWidget *parent);
+    explicit AboutDialog(QWidget *parent);
 };
 
 } // namespace quirnel::ui

@@ -1,0 +1,106 @@
+#include "core/editsession.h"
+
+namespace quirnel {
+
+EditSession::EditSession()
+{
+    of(DataList::Birthdays).lines = &m_birthdays;
+    of(DataList::Appointments).lines = &m_appointments;
+}
+
+void EditSession::load(DataList which, QStringList lines, bool readable)
+{
+    Side &side = of(which);
+    side.lines->setLines(std::move(lines));
+    side.lastSaved = side.lines->lines();
+    side.parked.clear();
+    side.emptied.clear();
+    side.selected = -1;
+    side.readable = readable;
+    if (m_held && m_held->list == which)
+        m_held.reset();
+}
+
+void EditSession::select(DataList which, int row)
+{
+    of(which).selected = row >= 0 && row < list(which).count() ? row : -1;
+}
+
+QString EditSession::takeSelected(DataList which)
+{
+    Side &side = of(which);
+    const int row = std::exchange(side.selected, -1);
+    return side.lines->takeAt(row);
+}
+
+void EditSession::addBack(DataList which, const QString &line)
+{
+    Side &side = of(which);
+    const qsizetype row = side.lines->add(line);
+    if (side.selected >= row)
+        ++side.selected;
+}
+
+std::optional<QString> EditSession::holdSelected()
+{
+    if (m_held || selected(m_edited) < 0)
+        return std::nullopt;
+    m_held = Held{m_edited, takeSelected(m_edited)};
+    return m_held->line;
+}
+
+bool EditSession::park(DataList which)
+{
+    if (selected(which) < 0)
+        return false;
+    of(which).parked.append(takeSelected(which));
+    return true;
+}
+
+void EditSession::empty(DataList which)
+{
+    Side &side = of(which);
+    side.emptied += side.lines->takeAll();
+    side.selected = -1;
+}
+
+void EditSession::insert(DataList which, const QString &line)
+{
+    addBack(which, line);
+}
+
+void EditSession::discard()
+{
+    if (m_held)
+        addBack(m_held->list, std::exchange(m_held, std::nullopt)->line);
+    for (const DataList which : {DataList::Appointments, DataList::Birthdays}) {
+        for (const QString &line : std::exchange(of(which).parked, {}))
+            addBack(which, line);
+    }
+}
+
+datafile::Encoded EditSession::bytesToSave(DataList which) const
+{
+    return datafile::encode(list(which).lines());
+}
+
+void EditSession::saved()
+{
+    m_held.reset();
+    for (Side &side : m_sides) {
+        side.lastSaved = side.lines->lines();
+        side.parked.clear();
+        side.emptied.clear();
+    }
+}
+
+bool EditSession::hasUnsavedChanges() const
+{
+    for (const Side &side : m_sides) {
+        if (side.lines->lines() != side.lastSaved)
+            return true;
+    }
+    return false;
+}
+
+} // namespace quirnel
