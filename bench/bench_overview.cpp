@@ -11,8 +11,7 @@
 #include "core/datafile.h"
 #include "core/overview.h"
 #include "core/sorting.h"
-#include "ui/form1.h"
-#include "ui/sortedlist.h"
+#include "ui/mainwindow.h"
 
 #include <QApplication>
 #include <QFile>
@@ -83,7 +82,7 @@ const QTemporaryDir &dataDir(int count)
     return *dir;
 }
 
-std::unique_ptr<ui::Form1> openWindow(int count)
+std::unique_ptr<ui::MainWindow> openWindow(int count)
 {
     return openWindowIn(dataDir(count).path());
 }
@@ -104,7 +103,7 @@ Elapsed startUpTime(int count, bool shown)
         QCoreApplication::processEvents();
     }
     const Elapsed elapsed{cpuNow() - cpuStart, wallNow() - wallStart};
-    if (window->birthdayList->count() != count || window->appointmentList->count() != count) {
+    if (window->session().list(DataList::Birthdays).count() != count || window->session().list(DataList::Appointments).count() != count) {
         std::fputs("the window did not load every line\n", stderr);
         std::exit(1);
     }

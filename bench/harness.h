@@ -4,7 +4,7 @@
 // how their runs are registered and run.
 
 #include "ui/dialogs.h"
-#include "ui/form1.h"
+#include "ui/mainwindow.h"
 
 #include <QCoreApplication>
 #include <QEvent>
@@ -37,17 +37,17 @@ public:
 inline SilentDialogs dialogs;
 
 // The window as started on the start day at 10:00 in the given folder.
-inline std::unique_ptr<ui::Form1> openWindowIn(const QString &dir)
+inline std::unique_ptr<ui::MainWindow> openWindowIn(const QString &dir)
 {
     ui::Services services;
     services.now = [] { return QDateTime(startDay, QTime(10, 0)); };
     services.locale = QLocale(QLocale::German, QLocale::Germany);
     services.dataDir = dir;
     services.dialogs = &dialogs;
-    return std::make_unique<ui::Form1>(services);
+    return std::make_unique<ui::MainWindow>(services);
 }
 
-inline void closeWindow(std::unique_ptr<ui::Form1> &window)
+inline void closeWindow(std::unique_ptr<ui::MainWindow> &window)
 {
     window.reset();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

@@ -6,25 +6,45 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include <algorithm>
+
 namespace quirnel::datafile {
 
-QStringList splitLines(const QByteArray &bytes)
+namespace {
+
+// Every line shares the one buffer of the decoded file instead of holding a copy: a
+// million lines cost their text once plus a few words each. A line that is changed gets
+// a buffer of its own, as any shared QString does, and the file's buffer lives as long
+// as one line still refers to it.
+QStringList linesOf(QString text)
 {
-    // One byte is one character, so decoding the whole buffer once keeps positions.
-    const QString text = cp1252::decode(bytes);
     QStringList lines;
+    if (text.isEmpty())
+        return lines;
+    lines.reserve(text.count(u'\n') + 1);
+    QString::DataPointer &whole = text.data_ptr();
+    char16_t *const begin = whole.data();
+    const qsizetype size = text.size();
     qsizetype start = 0;
-    while (start < text.size()) {
+    while (start < size) {
         qsizetype end = text.indexOf(u'\n', start);
-        const qsizetype next = end < 0 ? text.size() : end + 1;
+        const qsizetype next = end < 0 ? size : end + 1;
         if (end < 0)
-            end = text.size();
-        else if (end > start && text[end - 1] == u'\r')
+            end = size;
+        else if (end > start && begin[end - 1] == u'\r')
             --end;
-        lines.append(text.sliced(start, end - start));
+        whole.d_ptr()->ref();
+        lines.append(QString(QString::DataPointer(whole.d_ptr(), begin + start, end - start)));
         start = next;
     }
     return lines;
+}
+
+} // namespace
+
+QStringList splitLines(const QByteArray &bytes)
+{
+    return linesOf(cp1252::decode(bytes));
 }
 
 ReadResult read(const QString &path)
@@ -33,19 +53,36 @@ ReadResult read(const QString &path)
     QFile file(path);
     if (!file.exists())
         return result;
-    if (!file.open(QIODevice::ReadOnly)) {
+    const auto unreadable = [&] {
         result.status = ReadResult::Status::Unreadable;
         result.error = file.errorString();
         return result;
+    };
+    if (!file.open(QIODevice::ReadOnly))
+        return unreadable();
+    // Decoded a block at a time into the text, so that the bytes are never all in memory
+    // beside it.
+    QString text(file.size(), Qt::Uninitialized);
+    QByteArray block(qsizetype(1) << 20, Qt::Uninitialized);
+    qsizetype total = 0;
+    for (;;) {
+        if (total == text.size()) {
+            if (file.atEnd())
+                break;
+            text.resize(total + block.size()); // grown since its size was taken
+        }
+        const qint64 count = file.read(block.data(), std::min(block.size(), text.size() - total));
+        if (count < 0)
+            return unreadable();
+        if (count == 0)
+            break;
+        cp1252::decodeInto(reinterpret_cast<char16_t *>(text.data()) + total,
+                           QByteArrayView(block.constData(), count));
+        total += count;
     }
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        result.status = ReadResult::Status::Unreadable;
-        result.error = file.errorString();
-        return result;
-    }
+    text.truncate(total);
     result.status = ReadResult::Status::Loaded;
-    result.lines = splitLines(bytes);
+    result.lines = linesOf(std::move(text));
     return result;
 }
 

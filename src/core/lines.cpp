@@ -102,7 +102,13 @@ AppointmentParts takeApartAppointment(QStringView line)
     parts.time = column(line, 13, 5);
     if (parts.time == QLatin1String("*****"))
         parts.time.clear();
-    parts.text = right(line, static_cast<int>(line.size() - 24)).trimmed();
+    // Only blanks: a tab or a non-breaking space at either end is part of the text.
+    QStringView text = line.size() > 24 ? line.sliced(24) : QStringView();
+    while (text.startsWith(u' '))
+        text = text.sliced(1);
+    while (text.endsWith(u' '))
+        text.chop(1);
+    parts.text = text.toString();
     return parts;
 }
 

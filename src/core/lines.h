@@ -42,7 +42,7 @@ BirthdayParts takeApartBirthday(QStringView line);
 struct AppointmentParts {
     QString date;
     QString time; // "hh:mm", or empty for a line without a time
-    QString text; // trimmed
+    QString text; // without blanks at either end
 };
 AppointmentParts takeApartAppointment(QStringView line);
 

@@ -157,7 +157,8 @@ Result compute(const QStringList &birthdays, const QStringList &appointments, QD
                            + (e.age < 10 ? QStringLiteral("0") : QString()) + QString::number(e.age)
                            + QStringLiteral(".Geb.  ") + e.name());
         }
-        if (e.thisYear.isValid() && dates::sundayWeek(e.thisYear) == r.week) {
+        // Only a day less than a week away can lie in this week; most entries stop here.
+        if (e.daysTo && qAbs(*e.daysTo) < 7 && dates::sundayWeek(e.thisYear) == r.week) {
             r.weekBirthdays.append(e.day.toString() + QStringLiteral(". ")
                            + names.dayShort[e.thisYear.dayOfWeek()] + QStringLiteral(" ")
                            + QStringLiteral(": ") + e.name());

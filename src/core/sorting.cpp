@@ -8,7 +8,18 @@ namespace quirnel::sorting {
 
 bool lessNoCase(const QString &a, const QString &b)
 {
-    return QString::compare(a, b, Qt::CaseInsensitive) < 0;
+    // Data lines are nearly all ASCII, which folds by itself; from the first other
+    // character on, Qt's compare decides, so the order is exactly Qt's.
+    const qsizetype common = std::min(a.size(), b.size());
+    const char16_t *x = reinterpret_cast<const char16_t *>(a.constData());
+    const char16_t *y = reinterpret_cast<const char16_t *>(b.constData());
+    const auto fold = [](char16_t c) { return c >= u'A' && c <= u'Z' ? char16_t(c + 32) : c; };
+    qsizetype i = 0;
+    for (; i < common && x[i] < 0x80 && y[i] < 0x80; ++i) {
+        if (fold(x[i]) != fold(y[i]))
+            return fold(x[i]) < fold(y[i]);
+    }
+    return QStringView(a).sliced(i).compare(QStringView(b).sliced(i), Qt::CaseInsensitive) < 0;
 }
 
 QStringList sortedNoCase(QStringList lines)

@@ -30,14 +30,18 @@ int byteOf(char32_t ch)
 
 } // namespace
 
-QString decode(QByteArrayView bytes)
+void decodeInto(char16_t *out, QByteArrayView bytes)
 {
-    QString text(bytes.size(), Qt::Uninitialized);
-    auto *out = reinterpret_cast<char16_t *>(text.data());
     for (const char c : bytes) {
         const auto b = static_cast<unsigned char>(c);
         *out++ = (b >= 0x80 && b < 0xA0) ? high[b - 0x80] : char16_t(b);
     }
+}
+
+QString decode(QByteArrayView bytes)
+{
+    QString text(bytes.size(), Qt::Uninitialized);
+    decodeInto(reinterpret_cast<char16_t *>(text.data()), bytes);
     return text;
 }
 

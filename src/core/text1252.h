@@ -11,6 +11,8 @@
 namespace quirnel::cp1252 {
 
 QString decode(QByteArrayView bytes);
+// Decodes into out, which has room for bytes.size() characters (one per byte).
+void decodeInto(char16_t *out, QByteArrayView bytes);
 
 // True when the character can be written to a data file as one byte.
 bool canStore(char32_t ch);
