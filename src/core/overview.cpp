@@ -5,6 +5,8 @@
 #include "core/lines.h"
 #include "core/sorting.h"
 
+#include <QStringBuilder>
+
 #include <algorithm>
 #include <optional>
 
@@ -146,16 +148,18 @@ Result compute(const QStringList &birthdays, const QStringList &appointments, QD
         const Entry e = entryOf(line, today);
         addToStrip(r, e);
         if (isJubilee(e.age)) {
-            r.jubilees.append(e.day.toString() + u'.' + e.month.toString() + u'.'
-                           + QStringLiteral("   ") + QString::number(e.age)
-                           + QStringLiteral(".Geb.   ") + e.name());
+            // One allocation of the exact size: a large file lists many of these.
+            r.jubilees.append(e.day % u'.' % e.month % u'.' % QLatin1String("   ")
+                              % QString::number(e.age) % QLatin1String(".Geb.   ")
+                              % lines::columnView(e.line, 15));
         }
         if (e.thisYear.isValid() && e.thisYear == today)
             congratulate(r, e);
         if (lines::leadingNumber(e.month) == today.month()) {
-            r.monthBirthdays.append(e.day.toString() + QStringLiteral(".    ")
-                           + (e.age < 10 ? QStringLiteral("0") : QString()) + QString::number(e.age)
-                           + QStringLiteral(".Geb.  ") + e.name());
+            r.monthBirthdays.append(e.day % QLatin1String(".    ")
+                                    % QLatin1String(e.age < 10 ? "0" : "")
+                                    % QString::number(e.age) % QLatin1String(".Geb.  ")
+                                    % lines::columnView(e.line, 15));
         }
         // Only a day less than a week away can lie in this week; most entries stop here.
         if (e.daysTo && qAbs(*e.daysTo) < 7 && dates::sundayWeek(e.thisYear) == r.week) {

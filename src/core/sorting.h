@@ -7,7 +7,7 @@
 namespace quirnel::sorting {
 
 bool lessNoCase(const QString &a, const QString &b);
-// Sorts once with precomputed keys: loading 100 000 lines must not be quadratic.
+// Stable: equal lines keep their order, as one by one insertion would give it.
 QStringList sortedNoCase(QStringList lines);
 // Index at which a new line keeps a sorted sequence sorted (after equal entries); the
 // sequence is read through at(i), so that a list widget needs no copy of its lines.
