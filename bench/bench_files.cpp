@@ -190,7 +190,8 @@ void BM_WindowLoad(benchmark::State &state)
         timing.start();
         auto window = openWindow(data);
         timing.stop();
-        if (window->session().list(DataList::Birthdays).count() != lines || window->session().list(DataList::Appointments).count() != lines)
+        if (window->session().list(DataList::Birthdays).count() != lines
+            || window->session().list(DataList::Appointments).count() != lines)
             state.SkipWithError("wrong line count");
         closeWindow(window);
     }

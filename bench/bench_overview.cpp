@@ -103,7 +103,8 @@ Elapsed startUpTime(int count, bool shown)
         QCoreApplication::processEvents();
     }
     const Elapsed elapsed{cpuNow() - cpuStart, wallNow() - wallStart};
-    if (window->session().list(DataList::Birthdays).count() != count || window->session().list(DataList::Appointments).count() != count) {
+    if (window->session().list(DataList::Birthdays).count() != count
+        || window->session().list(DataList::Appointments).count() != count) {
         std::fputs("the window did not load every line\n", stderr);
         std::exit(1);
     }

@@ -65,19 +65,19 @@ void addToStrip(Result &r, const Entry &e)
     if (days >= 1 && days <= 5) {
         r.showStrip = true;
         r.stripLines.append(QStringLiteral("  Geburtstag hat    -> ")
-                       + (days == 1 ? QStringLiteral("        morgen      :")
-                                    : QStringLiteral("   in") + lines::signedNumber(int(days))
-                                  + QStringLiteral(" Tagen      :"))
-                       + e.name());
+                            + (days == 1 ? QStringLiteral("        morgen      :")
+                                         : QStringLiteral("   in") + lines::signedNumber(int(days))
+                                       + QStringLiteral(" Tagen      :"))
+                            + e.name());
         r.aheadNames.append(e.name());
     }
     if (days >= -5 && days <= -1) {
         r.showStrip = true;
         r.stripLines.append(QStringLiteral("  Geburtstag hatte -> ")
-                       + (days == -1 ? QStringLiteral("        gestern      :")
-                                     : QStringLiteral("vor  ") + QString::number(-days)
-                                  + QStringLiteral(" Tagen     :"))
-                       + e.name());
+                            + (days == -1 ? QStringLiteral("        gestern      :")
+                                          : QStringLiteral("vor  ") + QString::number(-days)
+                                       + QStringLiteral(" Tagen     :"))
+                            + e.name());
         r.backNames.append(e.name());
     }
     const auto a = r.aheadNames.size();
@@ -157,15 +157,14 @@ Result compute(const QStringList &birthdays, const QStringList &appointments, QD
             congratulate(r, e);
         if (lines::leadingNumber(e.month) == today.month()) {
             r.monthBirthdays.append(e.day % QLatin1String(".    ")
-                                    % QLatin1String(e.age < 10 ? "0" : "")
-                                    % QString::number(e.age) % QLatin1String(".Geb.  ")
-                                    % lines::columnView(e.line, 15));
+                                    % QLatin1String(e.age < 10 ? "0" : "") % QString::number(e.age)
+                                    % QLatin1String(".Geb.  ") % lines::columnView(e.line, 15));
         }
         // Only a day less than a week away can lie in this week; most entries stop here.
         if (e.daysTo && qAbs(*e.daysTo) < 7 && dates::sundayWeek(e.thisYear) == r.week) {
             r.weekBirthdays.append(e.day.toString() + QStringLiteral(". ")
-                           + names.dayShort[e.thisYear.dayOfWeek()] + QStringLiteral(" ")
-                           + QStringLiteral(": ") + e.name());
+                                   + names.dayShort[e.thisYear.dayOfWeek()] + QStringLiteral(" ")
+                                   + QStringLiteral(": ") + e.name());
         }
     }
     if (r.birthdayCountToday == 0)
@@ -173,8 +172,9 @@ Result compute(const QStringList &birthdays, const QStringList &appointments, QD
 
     r.monthHeading = QStringLiteral("Geburtstage im ") + names.monthLong[today.month()];
     r.weekButtonCaption = QStringLiteral("Woche");
-    r.weekTitle = lines::signedNumber(year) + QStringLiteral("   ") + names.monthShort[today.month()]
-        + QStringLiteral("  ") + lines::signedNumber(r.week) + QStringLiteral(". Woche");
+    r.weekTitle = lines::signedNumber(year) + QStringLiteral("   ")
+        + names.monthShort[today.month()] + QStringLiteral("  ") + lines::signedNumber(r.week)
+        + QStringLiteral(". Woche");
 
     r.todaysAppointments = appointments::ofToday(appointments, today);
     r.showTodaysAppointments = !r.todaysAppointments.isEmpty();

@@ -25,8 +25,8 @@ struct Result {
     int birthdayCount = 0;
     int appointmentCount = 0;
 
-    QString todayHeading; // "Geburtstagskalender", "GEBURTSTAG HAT HEUTE: ",
-                          // "Geburtstag haben heute:" or "49. Woche"
+    QString todayHeading;        // "Geburtstagskalender", "GEBURTSTAG HAT HEUTE: ",
+                                 // "Geburtstag haben heute:" or "49. Woche"
     QString jubileeHeading;      // "Jubiläen 2026"
     QString birthdayListHeading; // "Geburtstags-Verzeichnis"
     QString dayName;             // "Samstag"
@@ -37,8 +37,8 @@ struct Result {
 
     // Who has a birthday today: one shows name and age, more show a list.
     int birthdayCountToday = 0;
-    QString nameToday; // the last one found
-    QString ageLine;   // "und wird 50 Jahre alt"
+    QString nameToday;    // the last one found
+    QString ageLine;      // "und wird 50 Jahre alt"
     QString greetingLeft; // "HAPPY" and "BIRTHDAY!", set only when someone has a birthday
     QString greetingRight;
     QStringList birthdayNamesToday; // "(50.)   Hans Muster", in the order of the birthday list

@@ -57,8 +57,9 @@ void MainWindow::pickDate(QDate date)
         minutes45->hide();
     }
     m_results.setLines({});
-    resultHeading->setText(QStringLiteral("Am ") + lines::signedNumber(date.day()) + QLatin1Char('.')
-                           + lines::signedNumber(date.month()) + QStringLiteral(".Termine"));
+    resultHeading->setText(QStringLiteral("Am ") + lines::signedNumber(date.day())
+                           + QLatin1Char('.') + lines::signedNumber(date.month())
+                           + QStringLiteral(".Termine"));
     m_pickedDay = QStringLiteral("%1").arg(date.day(), 2, 10, QLatin1Char('0'));
     // A date already in the field is never overwritten, and in edit mode nothing is listed.
     if (dateField->text().size() <= 1) {

@@ -49,8 +49,8 @@ void MainWindow::tick()
     // waits for unsaved changes, text not yet inserted and open boxes, and a failed start
     // is retried the next day.
     const QDate date = now.date();
-    if (date != m_startDate && date != m_restartFailedOn && !m_restarting
-        && !hasUnsavedChanges() && !editFieldsHoldText() && !QApplication::activeModalWidget())
+    if (date != m_startDate && date != m_restartFailedOn && !m_restarting && !hasUnsavedChanges()
+        && !editFieldsHoldText() && !QApplication::activeModalWidget())
         restart();
     if (!m_restarting)
         scheduleTick();

@@ -295,9 +295,9 @@ void MainWindow::insertEntry()
         && (birthdays || time.size() == 5 || time.isEmpty());
     if (complete)
         m_session.insert(m_session.edited(),
-                         birthdays ? lines::birthdayLine(dateField->text(), nameField->text())
-                                   : lines::appointmentLine(dateField->text(), time,
-                                                            nameField->text()));
+                         birthdays
+                             ? lines::birthdayLine(dateField->text(), nameField->text())
+                             : lines::appointmentLine(dateField->text(), time, nameField->text()));
     showListCounts();
     // Input that does not make a line stays in the fields, and nothing waits to be saved.
     if (!complete)
@@ -315,8 +315,7 @@ void MainWindow::insertEntry()
 void MainWindow::showListCounts()
 {
     birthdayListCount->setText(QString::number(m_session.list(DataList::Birthdays).count()));
-    appointmentListCount->setText(
-        QString::number(m_session.list(DataList::Appointments).count()));
+    appointmentListCount->setText(QString::number(m_session.list(DataList::Appointments).count()));
 }
 
 void MainWindow::updateInsertButton()

@@ -54,8 +54,7 @@ void MainWindow::clearEditFields()
 
 void MainWindow::showListCount(DataList which)
 {
-    QLineEdit *counter
-        = which == DataList::Birthdays ? birthdayListCount : appointmentListCount;
+    QLineEdit *counter = which == DataList::Birthdays ? birthdayListCount : appointmentListCount;
     counter->setText(QString::number(m_session.list(which).count()));
 }
 

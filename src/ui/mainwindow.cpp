@@ -134,7 +134,8 @@ void MainWindow::bindControls()
     // clang-format on
 #undef BIND
     for (int m = 1; m <= 12; ++m)
-        monthButtons[m - 1] = bind<QPushButton>(c, QStringLiteral("month%1").arg(m, 2, 10, QLatin1Char('0')));
+        monthButtons[m - 1]
+            = bind<QPushButton>(c, QStringLiteral("month%1").arg(m, 2, 10, QLatin1Char('0')));
 
     birthdayList->setModel(&m_session.list(DataList::Birthdays));
     appointmentList->setModel(&m_session.list(DataList::Appointments));
@@ -165,7 +166,8 @@ void MainWindow::buildMenus()
     QMenu *file = menu("fileMenu", QStringLiteral("&Datei"));
     action(file, "saveAppointmentsAsAction", QStringLiteral("Termin-Datei speichern unter"));
     action(file, "saveBirthdaysAsAction", QStringLiteral("Geburtstage-Datei speichern unter"));
-    action(file, "importAction", QStringLiteral("Daten-Import"), QKeySequence(QStringLiteral("Ctrl+M")));
+    action(file, "importAction", QStringLiteral("Daten-Import"),
+           QKeySequence(QStringLiteral("Ctrl+M")));
     quitAction = action(file, "quitAction", QStringLiteral("&Beenden"),
                         QKeySequence(QStringLiteral("Ctrl+B")));
 

@@ -186,8 +186,7 @@ private:
     QPushButton *appointmentViewButton, *appointmentMonthButton, *appointmentWeekButton,
         *appointmentTodayButton;
     QToolButton *appointmentEditButton;
-    QPushButton *birthdayViewButton, *birthdayMonthButton, *birthdayWeekButton,
-        *jubileeButton;
+    QPushButton *birthdayViewButton, *birthdayMonthButton, *birthdayWeekButton, *jubileeButton;
     QToolButton *birthdayEditButton;
 
     QLabel *dayNameLabel, *dateLabel, *clockLabel, *todayHeading;
@@ -202,8 +201,7 @@ private:
     QLineEdit *searchTitle, *searchField;
     QPushButton *cancelSearchButton;
 
-    QLabel *monthBirthdayHeading, *weekBirthdayHeading, *jubileeHeading,
-        *birthdayListHeading;
+    QLabel *monthBirthdayHeading, *weekBirthdayHeading, *jubileeHeading, *birthdayListHeading;
     ListView *monthBirthdayList, *weekBirthdayList, *jubileeList, *birthdayList;
 
     QLabel *appointmentListHeading;
@@ -219,8 +217,8 @@ private:
     ListView *stripList;
 
     QFrame *editOutline;
-    QLabel *textCaption, *dateCaption, *dateHint, *timeCaption, *timeHint,
-        *minutesCaption, *saveStatusCaption, *saveStatus;
+    QLabel *textCaption, *dateCaption, *dateHint, *timeCaption, *timeHint, *minutesCaption,
+        *saveStatusCaption, *saveStatus;
     QLineEdit *nameField, *dateField, *timeField;
     QRadioButton *minutes15, *minutes30, *minutes45;
     QFrame *minutesRule;

@@ -252,10 +252,10 @@ void MainWindow::switchQuickInfoOff()
 {
     m_quickInfoOff = true;
     for (QWidget *control : std::initializer_list<QWidget *>{
-             birthdayEditButton, insertButton, deleteButton, saveButton, discardButton,
-             editButton, exitButton, appointmentModeButton, birthdayModeButton,
-             birthdayViewButton, appointmentViewButton, appointmentEditButton, birthdayList,
-             appointmentList, nameField, dateField, timeField, calendar})
+             birthdayEditButton, insertButton, deleteButton, saveButton, discardButton, editButton,
+             exitButton, appointmentModeButton, birthdayModeButton, birthdayViewButton,
+             appointmentViewButton, appointmentEditButton, birthdayList, appointmentList, nameField,
+             dateField, timeField, calendar})
         control->setToolTip(QString());
 }
 

@@ -7,138 +7,162 @@
 #include <QAction>
 #include <QApplication>
 #include <QCalendarWidget>
+#include <QFocusEvent>
 #include <QLineEdit>
+#include <QMenu>
 #include <QTest>
-
-#include <array>
 
 namespace quirnel::testing {
 namespace {
 
-const auto u = [](const char *utf8) { return QString::fromUtf8(utf8); };
-
-template<typename Row>
-class Calendar : public WindowTest, public ::testing::WithParamInterface<Row>
+class Calendar : public WindowTest
 {
 protected:
     void SetUp() override
     {
-        writeFile("termin.dat",
-                  "13.03.2026  10:00 Uhr   Friseur\r\n12.03.2026  09:00 Uhr   Zahnarzt\r\n"
-                  "12.03.2025  08:00 Uhr   Vorjahr\r\n12.03.2026  ************   Oma\r\n");
-        writeFile("geburt.dat",
-                  "17.03.1968     Eva Mustermann\r\n20.07.1955     J\xFCrgen Gro\xDF\r\n"
-                  "05.12.1970     Hans Muster\r\n");
-        start();
-    }
-    // Clicks the controls named, then fills fields ("Text5=3").
-    void act(const char *clicks, const char *fields)
-    {
-        for (const QString &name : u(clicks).split(' ', Qt::SkipEmptyParts))
-            click(name.toUtf8().constData());
-        for (const QString &field : u(fields).split(' ', Qt::SkipEmptyParts))
-            control<QLineEdit>(field.section('=', 0, 0).toUtf8())->setText(field.section('=', 1));
+        writeFile("termin.dat", "13.03.2026  10:00 Uhr   Friseur\r\n12.03.2026  09:00 Uhr   Zahnarzt\r\n"
+                                "12.03.2025  08:00 Uhr   Vorjahr\r\n12.03.2026  ************   Oma\r\n");
+        writeFile("geburt.dat", "17.03.1968     Eva Mustermann\r\n20.07.1955     J\xFCrgen Gro\xDF\r\n"
+                                "05.12.1970     Hans Muster\r\n");
     }
 };
 
-// A click on a day fills a nearly empty date field in edit mode, else lists the day:
-// "heading|Text5|Text10|Command5 enabled|List7...". A double-click makes the day the hour
-// in appointment edit mode only, and not before a click; minute buttons then set the
-// minutes of a five-character time: "hour O3 01:45 ...". Leaving the date field mends
-// the separators of a ten-character date.
+// A click on a day fills a nearly empty date field in edit mode, else lists the day's
+// appointments; a double-click gives the day as the hour in appointment edit mode only,
+// which the minute buttons then complete.
 struct Day {
-    const char *name, *clicks, *fields;
+    const char *name;
+    std::vector<Step> steps;
     QDate day;
-    const char *clicked, *hours;
+    const char *heading, *date;
+    QStringList listed;
+    std::vector<std::pair<const char *, const char *>> times; // button clicked, time after
 };
 
-const std::array days{
-    Day{"view", "Termine_0", "Text10=10:30", QDate(2026, 3, 12),
-        "Am  12. 3.Termine||10:30|1|12.03.2026  ************   Oma|12.03.2026  09:00 Uhr   Zahnarzt",
-        "10:30"},
-    Day{"birthday_edit", "Command4", "Text10=10:30", QDate(1968, 3, 17),
-        "Am  17. 3.Termine|17.03.1968|10:30|1", "10:30"},
-    Day{"first_one_character_date_replaced", "Command4 Command13", "Text5=3", QDate(2026, 3, 1),
-        "Am  1. 3.Termine|01.03.2026||1", "01:00 O3 01:45 O2 01:30"},
-    Day{"date_mended_and_kept", "Command4 Command13", "Text5=24:12:1970", QDate(2026, 3, 24),
-        "Am  24. 3.Termine|24.12.1970||0", "24:00 O1_0 24:15"},
-    Day{"partial_date_kept_no_hour_25", "Command17", "Text5=12", QDate(2026, 3, 25),
-        "Am  25. 3.Termine|12||1", " O2 "},
+const Click birthdayEdit{"birthdayEditButton"}, appointmentMode{"appointmentModeButton"};
+// clang-format off
+const Day days[] = {
+    {"view", {Click{"appointmentViewButton"}}, QDate(2026, 3, 12), "Am  12. 3.Termine", "",
+     {"12.03.2026  ************   Oma", "12.03.2026  09:00 Uhr   Zahnarzt"}, {{nullptr, ""}}},
+    {"birthday_edit", {birthdayEdit}, QDate(1968, 3, 17), "Am  17. 3.Termine", "17.03.1968", {}, {{nullptr, ""}}},
+    {"one_character_date_replaced", {birthdayEdit, appointmentMode, Type{"dateField", "3"}}, QDate(2026, 3, 1), "Am  1. 3.Termine",
+     "01.03.2026", {}, {{nullptr, "01:00"}, {"minutes45", "01:45"}, {"minutes30", "01:30"}}},
+    {"longer_date_kept", {birthdayEdit, appointmentMode, Type{"dateField", "24:12:1970"}}, QDate(2026, 3, 24), "Am  24. 3.Termine",
+     "24:12:1970", {}, {{nullptr, "24:00"}, {"minutes15", "24:15"}}},
+    {"no_hour_25", {Click{"appointmentEditButton"}, Type{"dateField", "12"}}, QDate(2026, 3, 25), "Am  25. 3.Termine",
+     "12", {}, {{nullptr, ""}, {"minutes30", ""}}},
 };
+// clang-format on
 
-using Days = Calendar<Day>;
-
-TEST_P(Days, ClickGivesTheDateDoubleClickTheHour)
+TEST_F(Calendar, ClickGivesTheDateDoubleClickTheHour)
 {
-    const Day &row = GetParam();
-    act(row.clicks, row.fields);
-    QFocusEvent out(QEvent::FocusOut);
-    QApplication::sendEvent(control("Text5"), &out);
-    const QString time = text("Text10");
-    window().Calendar1_DblClick(); // no day picked yet
-    EXPECT_EQ(text("Text10"), time);
-    // The cell is found by setting the date from code, which is no click and lists nothing.
-    window().Calendar1->setSelectedDate(row.day);
-    EXPECT_FALSE(text("Label17_0").startsWith("Am "));
-    auto *cells = window().Calendar1->findChild<QAbstractItemView *>("qt_calendar_calendarview");
-    const QPoint at = cells->visualRect(cells->currentIndex()).center();
-    QTest::mouseClick(cells->viewport(), Qt::LeftButton, {}, at);
-    EXPECT_EQ(QStringList({text("Label17_0"), text("Text5"), text("Text10"),
-                           QString::number(enabled("Command5"))})
-                  + lines("List7"),
-              u(row.clicked).split('|'));
-    EXPECT_EQ(shown("Frame3"), !lines("List7").isEmpty());
-    EXPECT_EQ(window().focusWidget() == control("Text10"), shown("Text10"));
-    QTest::mouseDClick(cells->viewport(), Qt::LeftButton, {}, at);
-    QTest::mouseRelease(cells->viewport(), Qt::LeftButton, {}, at);
-    const QStringList hours = u(row.hours).split(' ');
-    EXPECT_EQ(text("Text10") + ' ' + QString::number(shown("O2")),
-              hours[0] + ' ' + QString::number(hours.size() > 1));
-    for (qsizetype i = 1; i + 1 < hours.size(); i += 2) {
-        click(hours[i].toUtf8());
-        EXPECT_EQ(text("Text10"), hours[i + 1]);
+    for (const Day &row : days) {
+        SCOPED_TRACE(row.name);
+        start();
+        run(row.steps);
+        // The cell is found by setting the date from code, which is no click.
+        auto *calendar = control<QCalendarWidget>("calendar");
+        calendar->setSelectedDate(row.day);
+        auto *cells = calendar->findChild<QAbstractItemView *>("qt_calendar_calendarview");
+        const QPoint at = cells->visualRect(cells->currentIndex()).center();
+        QTest::mouseClick(cells->viewport(), Qt::LeftButton, {}, at);
+        EXPECT_EQ(text("resultHeading"), row.heading);
+        EXPECT_EQ(text("dateField"), row.date);
+        EXPECT_EQ(lines("resultList"), row.listed);
+        EXPECT_EQ(shown("resultPanel"), !row.listed.isEmpty());
+        QTest::mouseDClick(cells->viewport(), Qt::LeftButton, {}, at);
+        for (const auto &[button, time] : row.times) {
+            if (button)
+                click(button);
+            EXPECT_EQ(text("timeField"), time) << (button ? button : "double-click");
+        }
+        EXPECT_EQ(shown("minutes15"), row.times.size() > 1);
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Calendar, Days, ::testing::ValuesIn(days),
-                         [](const auto &info) { return std::string(info.param.name); });
-
-// The search marks the last line of each shown list holding the text, whatever the case,
-// and the panel's "Abbrechen" keeps the mark. The menu item needs a list shown, the
-// pop-up item does not.
-struct Mark {
-    const char *name, *clicks, *list, *typed, *marked;
+// Leaving the date field mends the separators of a full date and rejects a longer one,
+// but not when a menu, a question box or another window takes the focus for a while.
+// A reason of Qt::OtherFocusReason stands for opening the "Optionen" menu, and
+// Qt::MouseFocusReason for a click into the name field.
+const struct Leaving {
+    const char *name, *typed;
+    Qt::FocusReason reason;
+    const char *after;
+} leavings[] = {
+    {"tab_mends_separators", "24:12:1970", Qt::TabFocusReason, "24.12.1970"},
+    {"tab_leaves_nine_characters", "24:12:197", Qt::TabFocusReason, "24:12:197"},
+    {"tab_rejects_eleven_characters", "24.12.19701", Qt::TabFocusReason, "ungültige Eingabe"},
+    {"click_into_name_field", "24:12:1970", Qt::MouseFocusReason, "24.12.1970"},
+    {"pop_up", "24:12:1970", Qt::PopupFocusReason, "24:12:1970"},
+    {"menu_bar", "24.12.19701", Qt::MenuBarFocusReason, "24.12.19701"},
+    {"other_window", "24:12:1970", Qt::ActiveWindowFocusReason, "24:12:1970"},
+    {"options_menu_opened", "24.12.19701", Qt::OtherFocusReason, "24.12.19701"},
 };
 
-const std::array marks{
-    Mark{"later_of_two", "Command4", "List4", "mu", "Namen suchen|17.03.1968     Eva Mustermann"},
-    Mark{"upper_umlaut_finds_lower", "", "List4", "jÜrgen",
-         "Namen suchen|20.07.1955     Jürgen Groß"},
-    Mark{"last_timed", "Command17", "TBOX", "uhr", "Termin suchen|13.03.2026  10:00 Uhr   Friseur"},
-    Mark{"pop_up_item_in_the_month_panel", "Command10", "TBOX", "uhr", "Namen suchen|-"},
-};
-
-using Search = Calendar<Mark>;
-
-TEST_P(Search, MarksTheLastMatchingLine)
+TEST_F(Calendar, LeavingTheDateFieldCorrectsIt)
 {
-    const Mark &row = GetParam();
-    act(row.clicks, "");
-    window().Eintragssuche->trigger();
-    EXPECT_EQ(shown("Frame6"), shown("List4") || shown("TBOX"));
-    window().suchen->trigger();
-    EXPECT_TRUE(shown("Frame6") && !shown("Calendar1") && !shown("JahrPnl"));
-    EXPECT_EQ(window().focusWidget(), control("Text3"));
-    act("", (std::string("Text3=") + row.typed).c_str());
-    click("Command3");
-    EXPECT_TRUE(!shown("Frame6") && shown("Calendar1") && text("Text3").isEmpty());
-    const int i = control<ui::ListBox>(row.list)->selectedIndex();
-    EXPECT_EQ(text("Text18") + '|' + (i < 0 ? "-" : control<ui::ListBox>(row.list)->line(i)),
-              u(row.marked));
+    for (const Leaving &row : leavings) {
+        SCOPED_TRACE(row.name);
+        start();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&window()));
+        run({Click{"birthdayEditButton"}, Type{"dateField", row.typed}});
+        auto *date = control<QLineEdit>("dateField");
+        date->setFocus();
+        ASSERT_TRUE(date->hasFocus());
+        if (row.reason == Qt::MouseFocusReason) {
+            QTest::mouseClick(control("nameField"), Qt::LeftButton);
+        } else if (row.reason == Qt::OtherFocusReason) {
+            auto *menu = control<QMenu>("optionsMenu");
+            menu->popup(window().mapToGlobal(QPoint(10, 10)));
+            EXPECT_FALSE(date->hasFocus());
+            menu->close();
+        } else {
+            QFocusEvent out(QEvent::FocusOut, row.reason);
+            QApplication::sendEvent(date, &out);
+        }
+        EXPECT_EQ(date->text(), row.after);
+    }
 }
 
-INSTANTIATE_TEST_SUITE_P(Calendar, Search, ::testing::ValuesIn(marks),
-                         [](const auto &info) { return std::string(info.param.name); });
+// The search marks the last line of the shown list holding the text, whatever the case;
+// "Suche-Abbrechen" keeps the mark. The menu bar's item needs a data list shown.
+const struct Search {
+    const char *name;
+    std::vector<Step> steps;
+    bool fromMenuBar;
+    const char *typed, *title, *list, *marked; // marked null: the panel does not open
+} searches[] = {
+    {"later_of_two", {Click{"birthdayEditButton"}}, true, "mu", "Namen suchen", "birthdayList", "17.03.1968     Eva Mustermann"},
+    {"upper_umlaut_finds_lower", {}, true, "jÜrgen", "Namen suchen", "birthdayList", "20.07.1955     Jürgen Groß"},
+    {"last_timed", {Click{"appointmentEditButton"}}, true, "uhr", "Termin suchen", "appointmentList", "13.03.2026  10:00 Uhr   Friseur"},
+    {"pop_up_in_the_appointment_view", {Click{"appointmentViewButton"}, RightClick{"appointmentList", 0}, Choose{"searchEntryAction"}},
+     false, "uhr", "Termin suchen", "appointmentList", "13.03.2026  10:00 Uhr   Friseur"},
+    {"no_list_in_the_month_panel", {Click{"appointmentMonthButton"}}, true, "", "", "", nullptr},
+};
+
+TEST_F(Calendar, SearchMarksTheLastMatchingLine)
+{
+    for (const Search &row : searches) {
+        SCOPED_TRACE(row.name);
+        start();
+        run(row.steps);
+        if (row.fromMenuBar)
+            control<QAction>("searchAction")->trigger();
+        if (!row.marked) {
+            EXPECT_FALSE(shown("searchPanel"));
+            continue;
+        }
+        expectLooks({{"searchPanel", Is::Shown}, {"calendar", Is::Hidden}, {"monthPanel", Is::Hidden}});
+        EXPECT_EQ(window().focusWidget(), control("searchField"));
+        EXPECT_EQ(text("searchTitle"), row.title);
+        run({Type{"searchField", row.typed}, Click{"cancelSearchButton"}});
+        expectLooks({{"searchPanel", Is::Hidden}, {"calendar", Is::Shown}});
+        EXPECT_EQ(text("searchField"), "");
+        const int marked = selectedRow(row.list);
+        ASSERT_GE(marked, 0);
+        EXPECT_EQ(lines(row.list).at(marked), row.marked);
+    }
+}
 
 } // namespace
 } // namespace quirnel::testing

@@ -1,10 +1,12 @@
 // The clock and the restart on a new day, quitting, help, about and tool tips. Ticks run by
-// calling Timer1_Timer after moving the fixture's clock; only the timer's own checks wait.
+// calling tick after moving the fixture's clock; only the timer's own checks wait.
 
 #include "fixture.h"
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
+#include <QCalendarWidget>
 #include <QDialog>
 #include <QPointer>
 #include <QTest>
@@ -13,12 +15,24 @@
 namespace quirnel::testing {
 namespace {
 
-using Clock = WindowTest;
-
 QDateTime at(int day, int hour, int minute, int second, int msec = 0)
 {
     return {QDate(2026, 12, day), QTime(hour, minute, second, msec)};
 }
+
+// "Info", answered with the about box's "OK" once it shows; returns the box.
+QPointer<QWidget> showAbout(QWidget &window)
+{
+    QPointer<QWidget> box;
+    QTimer::singleShot(50, qApp, [&box] {
+        box = QApplication::activeModalWidget();
+        QTest::mouseClick(box->findChild<QAbstractButton *>("aboutOkButton"), Qt::LeftButton);
+    });
+    window.findChild<QAction *>("aboutAction")->trigger();
+    return box;
+}
+
+using Clock = WindowTest;
 
 TEST_F(Clock, TicksEachSecondAndRestartsOnceOnANewDayWhenNothingIsPending)
 {
@@ -29,35 +43,38 @@ TEST_F(Clock, TicksEachSecondAndRestartsOnceOnANewDayWhenNothingIsPending)
     };
     now = at(5, 7, 0, 0, 250);
     start();
-    auto *timer = window().findChild<QTimer *>("Timer1");
-    ASSERT_TRUE(timer && timer->isSingleShot());
-    EXPECT_NEAR(timer->interval(), 750, 2);
-    const auto tick = [&](const QDateTime &time) {
+    const auto tickAt = [&](const QDateTime &time) {
         now = time;
-        window().Timer1_Timer();
+        window().tick();
     };
-    tick(at(5, 14, 3, 27, 999));
-    EXPECT_EQ(text("Label5") + " " + text("Label14"), "05.12.2026 14:03:27 Uhr");
+    EXPECT_NEAR(control<QTimer>("clockTimer")->interval(), 750, 2); // to the next second
+    tickAt(at(5, 14, 3, 27, 999));
+    EXPECT_EQ(text("dateLabel") + " " + text("clockLabel"), "05.12.2026 14:03:27 Uhr");
     now = at(5, 14, 3, 28);
-    EXPECT_TRUE(QTest::qWaitFor([&] { return text("Label14") == "14:03:28 Uhr"; }, 1500));
-    // Not while the lists differ from what was saved, nor while a box is open.
-    window().TBOX->add("06.12.2026  10:00 Uhr   Neu");
-    window().Command7_Click();
-    window().TBOX->removeAt(0);
-    tick(at(6, 0, 5, 0)); // after a sleep over midnight
-    window().TBOX->add("06.12.2026  10:00 Uhr   Neu");
+    EXPECT_TRUE(QTest::qWaitFor([&] { return text("clockLabel") == "14:03:28 Uhr"; }, 1500));
+    // Not while a field holds text not yet inserted (after a sleep over midnight), nor
+    // while an edit is unsaved, nor while a box is open.
+    run({Click{"birthdayEditButton"}, Type{"nameField", "Bernd Beispiel"}});
+    tickAt(at(6, 0, 5, 0));
+    run({Type{"dateField", "01.02.1990"}, Click{"insertButton"}});
+    tickAt(at(6, 0, 5, 1));
+    click("saveButton"); // which clears the fields
     QDialog box(&window());
-    box.setModal(true);
-    box.show();
-    tick(at(6, 0, 5, 1));
-    EXPECT_TRUE(attempts.empty());
+    box.open();
+    tickAt(at(6, 0, 5, 2));
     box.close();
-    // A failed start goes on silently and is tried again on the next date, once.
+    EXPECT_TRUE(attempts.empty());
+    // Then the next tick tries; a failed start goes on silently and is tried again on the
+    // next date, once.
     for (const QDateTime &time :
-         {at(6, 0, 5, 2), at(6, 23, 59, 59), at(7, 0, 0, 0), at(7, 0, 0, 1)})
-        tick(time);
+         {at(6, 0, 5, 3), at(6, 23, 59, 59), at(7, 0, 0, 0), at(7, 0, 0, 1)})
+        tickAt(time);
     EXPECT_EQ(attempts, (std::vector<QDate>{QDate(2026, 12, 6), QDate(2026, 12, 7)}));
-    // The old program ends a second after the new one started, and only then.
+    // The new window takes the input now: this one takes none until it ends.
+    EXPECT_FALSE(window().isEnabled());
+    QTest::keyClicks(control("nameField"), "Bernd");
+    EXPECT_EQ(text("nameField"), "");
+    // It ends a second after the new one started, and only then.
     EXPECT_FALSE(QTest::qWaitFor([&] { return endCalls > 0; }, 800));
     EXPECT_TRUE(QTest::qWaitFor([&] { return endCalls > 0; }, 1500));
     QTest::qWait(100);
@@ -75,11 +92,11 @@ TEST_F(Clock, QuitAsksOnlyWhenItMustAndNeverSaves)
     for (const auto &row : rows) {
         start();
         endCalls = 0;
-        dialogs.questions.clear();
         if (row.unsaved)
-            window().List4->add("01.02.1990     Bernd Beispiel");
+            run({Key{"birthdayList", 'L', true}}); // the list emptied
+        dialogs.questions.clear();
         dialogs.answers = {row.answer};
-        row.titleBar ? void(window().close()) : window().Beenden->trigger();
+        row.titleBar ? void(window().close()) : control<QAction>("quitAction")->trigger();
         EXPECT_EQ(dialogs.questions.join(""), row.asks ? "Programm Ende|Programm beenden ?" : "");
         EXPECT_EQ(row.titleBar ? !window().isVisible() : endCalls == 1, row.ends);
         EXPECT_EQ(readFile("geburt.dat"), "12.03.1980     Anna Muster\r\n") << "never saves";
@@ -91,29 +108,39 @@ TEST_F(Clock, QuitAsksOnlyWhenItMustAndNeverSaves)
 TEST_F(Clock, HelpFitsTheModeAboutBoxNewEachTimeQuickInfoEmptiesTips)
 {
     start();
-    window().Hilfe->trigger();
-    EXPECT_EQ(twipsOf("Frame2"), QRectF(0, 0, 7170, 5737));
-    click("Command18");
-    click("Command17");
-    window().Hilfe->trigger();
-    EXPECT_TRUE(shown("Frame2") && twipsOf("Frame2") == QRectF(0, 0, 7170, 6700));
+    control<QAction>("helpAction")->trigger();
+    EXPECT_EQ(twipsOf("helpPage"), QRectF(0, 0, 7170, 5737));
+    click("helpOkButton");
+    click("appointmentEditButton");
+    control<QAction>("helpAction")->trigger();
+    EXPECT_TRUE(shown("helpPage") && twipsOf("helpPage") == QRectF(0, 0, 7170, 6700));
 
-    QList<QPointer<QWidget>> boxes;
-    for (int time = 0; time < 2; ++time) {
-        QTimer::singleShot(50, qApp, [&] {
-            ASSERT_NE(QApplication::activeModalWidget(), nullptr);
-            boxes << QApplication::activeModalWidget();
-            QTest::mouseClick(boxes.last()->findChild<QAbstractButton *>("Command1"),
-                              Qt::LeftButton);
-        });
-        window().Info->trigger();
-    }
+    const QList<QPointer<QWidget>> boxes{showAbout(window()), showAbout(window())};
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_TRUE(boxes.size() == 2 && boxes[0].isNull() && boxes[1].isNull());
+    EXPECT_TRUE(boxes[0].isNull() && boxes[1].isNull());
 
-    window().QuickInfoAus->trigger(); // the three had tips, as the layout test shows
-    EXPECT_EQ(tip("Command4") + tip("Text10") + tip("Command6") + "|" + tip("O2"),
+    control<QAction>("quickInfoOffAction")
+        ->trigger(); // the three had tips, as the layout test shows
+    EXPECT_EQ(tip("birthdayEditButton") + tip("timeField") + tip("deleteButton") + "|"
+                  + tip("minutes30"),
               "|Minuten selektieren ");
+}
+
+// Coming back to the window, as after a question or from another program, keeps the month
+// the user paged to; back from the about box the calendar shows today's month and day in
+// the year it shows.
+TEST_F(Clock, ActivationKeepsThePagedMonthTheAboutBoxSetsToday)
+{
+    start();
+    run({Click{"appointmentViewButton"}, Click{"qt_calendar_nextmonth"}});
+    auto *calendar = control<QCalendarWidget>("calendar");
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window()));
+    QEvent activation(QEvent::ActivationChange);
+    QCoreApplication::sendEvent(&window(), &activation);
+    EXPECT_EQ(QDate(calendar->yearShown(), calendar->monthShown(), 1), QDate(2027, 1, 1));
+    showAbout(window());
+    EXPECT_EQ(calendar->selectedDate(), QDate(2027, 12, 5));
+    EXPECT_EQ(calendar->monthShown(), 12);
 }
 
 } // namespace

@@ -1,9 +1,8 @@
 #pragma once
 
 #include "ui/dialogs.h"
-#include "ui/form1.h"
 #include "ui/layout.h"
-#include "ui/sortedlist.h"
+#include "ui/mainwindow.h"
 
 #include <QByteArray>
 #include <QDateTime>
@@ -15,8 +14,9 @@
 #include <deque>
 #include <functional>
 #include <memory>
-
 #include <ostream>
+#include <variant>
+#include <vector>
 
 // Readable failure messages for texts and lists; found by argument-dependent lookup.
 void PrintTo(const QString &text, std::ostream *out);
@@ -39,6 +39,45 @@ public:
     QStringList warnings;  // "title|text"
 };
 
+// What the user does, one step each; a step on a control that does not exist, is hidden
+// or disabled fails the test with the step named.
+struct Click {
+    const char *control;
+};
+struct Type { // typed into a field at its end, through its filter
+    const char *field;
+    const char *text;
+};
+struct Select { // a click on a row of a list
+    const char *list;
+    int row;
+};
+struct DoubleClick {
+    const char *list;
+    int row;
+};
+struct RightClick { // on a row, which a right click does not select
+    const char *list;
+    int row;
+};
+struct Choose { // an item of the lists' pop-up menu, which must be open
+    const char *action;
+};
+struct Key { // a character typed into a list, and the answer to the question it asks
+    const char *list;
+    char character;
+    bool yes;
+};
+using Step = std::variant<Click, Type, Select, DoubleClick, RightClick, Choose, Key>;
+std::string describe(const Step &step);
+
+// A control as the user sees it once the window is shown (containers included).
+enum class Is { Shown, Hidden, Enabled, Disabled };
+struct Look {
+    const char *control;
+    Is state;
+};
+
 // A fresh window in its own temporary folder at a fixed date and time, with a
 // German locale, whatever the machine's settings and the day the tests run.
 class WindowTest : public ::testing::Test
@@ -49,8 +88,8 @@ protected:
     void writeFile(const char *name, const QByteArray &bytes);
     QByteArray readFile(const char *name) const;
     QString path(const char *name) const;
-    ui::Form1 &start();
-    ui::Form1 &window() { return *m_window; }
+    ui::MainWindow &start();
+    ui::MainWindow &window() { return *m_window; }
 
     template<typename T = QWidget>
     T *control(const char *name) const
@@ -60,14 +99,16 @@ protected:
             ADD_FAILURE() << "no control " << name;
         return widget;
     }
-    // Shown as the user would see it once the window is (containers included).
     bool shown(const char *name) const;
     bool enabled(const char *name) const;
     QString text(const char *name) const; // caption or text of any kind of control
     QString tip(const char *name) const;
     QRectF twipsOf(const char *name) const;
-    QStringList lines(const char *name) const;
+    QStringList lines(const char *name) const; // of any list
+    int selectedRow(const char *list) const;   // -1: none
     void click(const char *name);
+    void run(const std::vector<Step> &steps);
+    void expectLooks(const std::vector<Look> &looks);
 
     QTemporaryDir dir;
     FakeDialogs dialogs;
@@ -80,7 +121,8 @@ protected:
     std::function<void()> endProgram = [this] { ++endCalls; };
 
 private:
-    std::unique_ptr<ui::Form1> m_window;
+    void perform(const Step &step);
+    std::unique_ptr<ui::MainWindow> m_window;
 };
 
 } // namespace quirnel::testing

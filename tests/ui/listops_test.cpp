@@ -1,19 +1,17 @@
-// Taking entries out of the two lists and getting them back: "Löschen", double-click,
+// Taking lines out of the two lists and getting them back: "Löschen", double-click,
 // Shift+L, "Editieren", the pop-up menu, "Abbrechen" and "Speichern", and the selection.
 
 #include "fixture.h"
 
+#include <QAbstractItemView>
 #include <QAction>
-#include <QApplication>
-#include <QLineEdit>
-#include <QMenu>
 #include <QStringDecoder>
 #include <QTest>
 
-#include <array>
-
 namespace quirnel::testing {
 namespace {
+
+using ListOps = WindowTest;
 
 // Both files sorted as the lists keep them, so a save of unchanged lists gives them back.
 const QByteArray B = "01.02.1990     Anna Beispiel\r\n06.12.1970     Hans Muster\r\n"
@@ -22,142 +20,174 @@ const QByteArray T = "01.01.2027  09:00 Uhr   Zahnarzt, Dr. Berg\r\n"
                      "07.12.2026  ************   Ganztags\r\n07.12.2026  10:30 Uhr   Friseur\r\n"
                      "24.12.2026  18:00 Uhr   Bescherung \x80 5\r\n";
 
-// The lines of a file at the given indices ("0 2 3"), or all but one ("-2"; "-" for all).
-QStringList pick(const QByteArray &file, const char *indices)
+// The lines at the given rows of a file, as a list shows them and as a file holds them.
+QStringList linesOf(const QByteArray &file, const std::vector<int> &rows)
 {
-    const QStringList all = QString(QStringDecoder("windows-1252").decode(file)).split("\r\n");
-    QStringList picked;
-    for (qsizetype i = 0; i + 1 < all.size(); ++i) {
-        const QByteArray n = QByteArray::number(i);
-        if (*indices == '-' ? n != indices + 1 : QByteArray(indices).split(' ').contains(n))
-            picked += all.at(i);
-    }
-    return picked;
+    QStringList out;
+    for (const int row : rows)
+        out += QStringDecoder("windows-1252").decode(file.split('\n').at(row).chopped(1));
+    return out;
+}
+QByteArray bytesOf(const QByteArray &file, const std::vector<int> &rows)
+{
+    QByteArray out;
+    for (const int row : rows)
+        out += file.split('\n').at(row) + '\n';
+    return out;
 }
 
-const QByteArray many = [] {
-    QByteArray file;
-    for (int i = 1000; i < 3000; ++i)
-        file += "01.01.1970     Person " + QByteArray::number(i) + "\r\n";
-    return file;
-}();
+const std::vector<Look> deleted{{"saveButton", Is::Enabled},    {"editButton", Is::Disabled},
+                                {"deleteButton", Is::Disabled}, {"birthdayList", Is::Disabled},
+                                {"appointmentList", Is::Disabled}};
+const std::vector<Look> edited{{"saveButton", Is::Disabled},   {"editButton", Is::Disabled},
+                               {"deleteButton", Is::Disabled}, {"birthdayList", Is::Disabled},
+                               {"appointmentList", Is::Disabled}};
 
-// Ways of taking entries out, then "Abbrechen", or "Speichern" where enabled, after which
-// "Abbrechen" brings nothing back. State: window height, counter, "Text4|Text5|Text10|
-// Label10|", then whether "Speichern", "Editieren", "Löschen" and the two lists are enabled.
-struct Removal {
+// The steps work on one list (the other file holds B or T); then the rows of its file
+// left in it, the counter, the fields (name, date, time), "Speicherstatus", and the rows
+// "Abbrechen" brings back. A search afterwards marks row `marked` of the list.
+struct Row {
     const char *name;
     bool appointments;
     QByteArray file;
-    const char *steps, *left, *state, *restored;
+    std::vector<Step> steps;
+    std::vector<int> left;
+    const char *count;
+    QStringList fields;
+    const char *status;
+    std::vector<Look> looks;
+    std::vector<int> restored;
+    const char *search = nullptr;
+    int marked = -1;
 };
 
-// Steps: "s2" selects entry 2 of the large list with the mouse, "d2" double-clicks and
-// "r2" right-clicks it, "Down" moves the selection by key; "m:edit" chooses that item of
-// the pop-up menu if it is open; "kL+" types L (with Shift) and answers Yes, "kl-" types
-// l and answers No; "Text4=Anna" fills a field; any other step clicks that control.
-const std::array removals{
-    Removal{"birthday_double_clicks_then_shift_l", false, B, "Command4;d3;d0;d1;kL+", "",
-            "7500 1 ||||11011", "0 2 3"},
-    Removal{"birthday_deletion_after_view_clicks_then_search", false, B,
-            "d3;r1;m:löschen;Command4;Text4=Xaver;s0;Down;Down;r0;m:löschen;Text3=mu", "0 1 3",
-            "7500 3 Xaver||| nicht gesichert|10000 marked", "-"},
-    Removal{"birthday_1500_of_2000_then_name_emptied", false, many,
-            "Command4;s1500;Command11;Text4=", "-1500",
-            "7500 1999 |01.01.1970||nicht gesichert|00000", "-"},
-    Removal{"birthday_one_character_line", false, "01.01.1970     Al\r\nx\r\n",
-            "Command4;s1;Command11", "0", "7500 1 |x||nicht gesichert|00000", "0 1"},
-    Removal{"appointment_double_click_then_edit", true, T, "Command17;d0;s2;Command11", "1 2",
-            "7500 2 Bescherung € 5|24.12.2026|18:00|nicht gesichert|00000", "-"},
-    Removal{"appointment_short_lines", true, "07.12.2026  11:00 Uhr\r\nx\r\n",
-            "Command17;s0;Command11", "1", "7500 1 |07.12.2026|11:00|nicht gesichert|00000", "0 1"},
-    Removal{"appointment_empty_line_after_keys_typed", true,
-            "\r\n07.12.2026  10:30 Uhr   Friseur\r\n", "Command17;kL-;kl+;Text4=Kino;s0;Command6",
-            "1", "7500 1 Kino||| nicht gesichert|10000", "0 1"},
-    Removal{"menu_deletion_from_the_appointment_view", true, T, "s0;Termine_0;s2;r0;m:löschen",
-            "0 1 3", "7500 3 ||| nicht gesichert|10000", "-"},
-    Removal{"menu_edit_from_the_appointment_view", true, T, "Termine_0;s0;r3;m:edit", "1 2 3",
-            "7500 3 Zahnarzt, Dr. Berg|01.01.2027|09:00|nicht gesichert|00000", "-"},
-    Removal{"menu_new_from_the_appointment_view", true, T, "Termine_0;r0;m:neu", "-",
-            "7500 4 ||||00011", "-"},
+const Click birthdayEdit{"birthdayEditButton"}, appointmentEdit{"appointmentEditButton"},
+    exitEdit{"exitButton"};
+// clang-format off
+const Row rows[] = {
+    // Shift+L empties the list with what is left; the counter keeps its last count.
+    {"birthday_double_clicks_then_shift_l", false, B, {birthdayEdit, DoubleClick{"birthdayList", 3}, DoubleClick{"birthdayList", 0},
+      DoubleClick{"birthdayList", 1}, Key{"birthdayList", 'L', true}}, {}, "1", {"", "", ""}, "",
+     {{"saveButton", Is::Enabled}, {"deleteButton", Is::Disabled}, {"birthdayList", Is::Enabled}}, {0, 2, 3}},
+    {"birthday_menu_deletion_then_search", false, B, {birthdayEdit, Type{"nameField", "Xaver"}, Select{"birthdayList", 2},
+      RightClick{"birthdayList", 0}, Choose{"deleteEntryAction"}}, {0, 1, 3}, "3", {"Xaver", "", ""}, " nicht gesichert", deleted, {0, 1, 2, 3}, "mu", 1},
+    {"birthday_one_character_line", false, "01.01.1970     Al\r\nx\r\n", {birthdayEdit, Select{"birthdayList", 1}, Click{"editButton"}},
+     {0}, "1", {"", "x", ""}, "nicht gesichert", edited, {0, 1}},
+    {"appointment_double_click_then_edit", true, T, {appointmentEdit, DoubleClick{"appointmentList", 0}, Select{"appointmentList", 2}, Click{"editButton"}},
+     {1, 2}, "2", {"Bescherung € 5", "24.12.2026", "18:00"}, "nicht gesichert", edited, {0, 1, 2, 3}},
+    {"appointment_short_lines", true, "07.12.2026  11:00 Uhr\r\nx\r\n", {appointmentEdit, Select{"appointmentList", 0}, Click{"editButton"}},
+     {1}, "1", {"", "07.12.2026", "11:00"}, "nicht gesichert", edited, {0, 1}},
+    // Tabs and non-breaking spaces belong to the text; only blanks at its ends go.
+    {"appointment_text_keeps_tab_and_no_break_space", true, "24.12.2026  18:00 Uhr    \tFeier \xA0 \r\n", {appointmentEdit, Select{"appointmentList", 0}, Click{"editButton"}},
+     {}, "0", {"\tFeier \u00A0", "24.12.2026", "18:00"}, "nicht gesichert", edited, {0}},
+    // Every character asks; only a capital L answered Yes empties.
+    {"appointment_keys_then_empty_line_deleted", true, "\r\n07.12.2026  10:30 Uhr   Friseur\r\n", {appointmentEdit, Key{"appointmentList", 'L', false},
+      Key{"appointmentList", 'l', true}, Key{"appointmentList", '5', true}, Type{"nameField", "Kino"}, Select{"appointmentList", 0}, Click{"deleteButton"}},
+     {1}, "1", {"Kino", "", ""}, " nicht gesichert", deleted, {0, 1}},
+    // The birthday selection is not what the appointment view's pop-up deletes.
+    {"menu_deletion_from_the_appointment_view", true, T, {Select{"birthdayList", 0}, Click{"appointmentViewButton"}, Select{"appointmentList", 2},
+      RightClick{"appointmentList", 0}, Choose{"deleteEntryAction"}}, {0, 1, 3}, "3", {"", "", ""}, " nicht gesichert", deleted, {0, 1, 2, 3}},
+    {"menu_edit_from_the_appointment_view", true, T, {Click{"appointmentViewButton"}, Select{"appointmentList", 0}, RightClick{"appointmentList", 3},
+      Choose{"editEntryAction"}}, {1, 2, 3}, "3", {"Zahnarzt, Dr. Berg", "01.01.2027", "09:00"}, "nicht gesichert", edited, {0, 1, 2, 3}},
+    {"menu_new_from_the_appointment_view", true, T, {Click{"appointmentViewButton"}, RightClick{"appointmentList", 0}, Choose{"newEntryAction"}},
+     {0, 1, 2, 3}, "4", {"", "", ""}, "", {{"saveButton", Is::Disabled}, {"timeField", Is::Shown}, {"appointmentList", Is::Enabled}}, {0, 1, 2, 3}},
+    // A line held by "Editieren" or "Löschen" is never replaced by a second take-out.
+    {"held_birthday_kept_when_the_menu_deletes_another", false, B, {birthdayEdit, Select{"birthdayList", 0}, Click{"editButton"}, exitEdit,
+      birthdayEdit, Select{"birthdayList", 1}, RightClick{"birthdayList", 1}, Choose{"deleteEntryAction"}},
+     {1, 2, 3}, "3", {"", "", ""}, " nicht gesichert", deleted, {0, 1, 2, 3}},
+    {"held_birthday_kept_when_the_menu_edits_another", false, B, {birthdayEdit, Select{"birthdayList", 0}, Click{"deleteButton"}, exitEdit,
+      birthdayEdit, Select{"birthdayList", 1}, RightClick{"birthdayList", 1}, Choose{"editEntryAction"}},
+     {1, 2, 3}, "3", {"", "", ""}, "nicht gesichert", edited, {0, 1, 2, 3}},
+    {"held_appointment_kept_when_the_view_menu_deletes_another", true, T, {appointmentEdit, Select{"appointmentList", 0}, Click{"editButton"}, exitEdit,
+      Click{"appointmentViewButton"}, Select{"appointmentList", 1}, RightClick{"appointmentList", 1}, Choose{"deleteEntryAction"}},
+     {1, 2, 3}, "3", {"", "", ""}, " nicht gesichert", deleted, {0, 1, 2, 3}},
 };
+// clang-format on
 
-class Removals : public WindowTest, public ::testing::WithParamInterface<Removal>
+// Each row once with "Abbrechen" (then a key answered No, which offers "Speichern", and
+// "Speichern"), and once with "Speichern" where it is offered, then "Abbrechen".
+TEST_F(ListOps, TakenOutUntilAbbrechenOrSpeichern)
 {
-protected:
-    void run(const char *steps)
-    {
-        for (const QString &step : QString::fromUtf8(steps).split(';', Qt::SkipEmptyParts)) {
-            ui::ListBox *list = window().List4->isHidden() ? window().TBOX : window().List4;
-            bool isIndex = false;
-            const int i = step.mid(1).toInt(&isIndex);
-            if (step.contains('=')) {
-                control<QLineEdit>(step.section('=', 0, 0).toUtf8())->setText(step.section('=', 1));
-            } else if (step.startsWith("m:")
-                       && QApplication::activePopupWidget() == window().MnuFile) {
-                window().findChild<QAction *>(step.mid(2))->trigger();
-                window().MnuFile->close();
-            } else if (step == "Down") {
-                QTest::keyClick(list, Qt::Key_Down);
-            } else if (step.at(0) == 'k') {
-                dialogs.answers.push_back(step.at(2) == '+');
-                QTest::keyClick(list, step.at(1).toLatin1(),
-                                step.at(1).isUpper() ? Qt::ShiftModifier : Qt::NoModifier);
-            } else if (isIndex) {
-                list->scrollToItem(list->item(i));
-                const QPoint at = list->visualItemRect(list->item(i)).center();
-                QTest::mouseClick(list->viewport(),
-                                  step.at(0) == 'r' ? Qt::RightButton : Qt::LeftButton, {}, at);
-                if (step.at(0) == 'd')
-                    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
-            } else if (!step.startsWith("m:")) {
-                click(step.toUtf8().constData());
+    for (const Row &row : rows) {
+        const char *list = row.appointments ? "appointmentList" : "birthdayList";
+        const char *counter = row.appointments ? "appointmentListCount" : "birthdayListCount";
+        const char *file = row.appointments ? "termin.dat" : "geburt.dat";
+        const QByteArray other = row.appointments ? B : T;
+        for (const bool save : {false, true}) {
+            SCOPED_TRACE(std::string(row.name) + (save ? ", Speichern" : ", Abbrechen"));
+            dialogs.questions.clear();
+            writeFile(row.appointments ? "geburt.dat" : "termin.dat", other);
+            writeFile(file, row.file);
+            start();
+            run(row.steps);
+            EXPECT_TRUE(window().inEditMode());
+            EXPECT_EQ(lines(list), linesOf(row.file, row.left));
+            EXPECT_EQ(text(counter), row.count);
+            EXPECT_EQ(QStringList({text("nameField"), text("dateField"), text("timeField")}), row.fields);
+            EXPECT_EQ(text("saveStatus"), row.status);
+            expectLooks(row.looks);
+            // Qt would select the neighbour of a line taken out; only a search marks one.
+            EXPECT_EQ(selectedRow(list), -1);
+            if (row.search) {
+                control<QAction>("searchAction")->trigger();
+                run({Type{"searchField", row.search}});
+                EXPECT_EQ(selectedRow(list), row.marked);
+                expectLooks({{"deleteButton", Is::Disabled}, {"editButton", Is::Disabled}});
             }
+            if (save && !enabled("saveButton"))
+                continue;
+            const std::vector<int> &kept = save ? row.left : row.restored;
+            if (save)
+                run({Click{"saveButton"}, Click{"discardButton"}});
+            else
+                run({Click{"discardButton"}, Key{list, '#', false}, Click{"saveButton"}});
+            EXPECT_EQ(lines(list), linesOf(row.file, kept));
+            EXPECT_EQ(text(counter), QString::number(kept.size()));
+            EXPECT_TRUE(sameBytes(bytesOf(row.file, kept), readFile(file)));
+            EXPECT_TRUE(sameBytes(other, readFile(row.appointments ? "geburt.dat" : "termin.dat")));
+            expectLooks({{"birthdayList", Is::Enabled}, {"appointmentList", Is::Enabled}});
+            const auto keys = std::ranges::count_if(row.steps, [](const Step &s) { return std::holds_alternative<Key>(s); });
+            EXPECT_EQ(dialogs.questions,
+                      QStringList(keys + !save, QString(row.appointments ? "TERMIN" : "GEBURTSTAGS")
+                                                    + "-LISTE LÖSCHEN !|Alle Einträge löschen ?"));
         }
-    }
-};
-
-TEST_P(Removals, AbbrechenPutsBackEveryHeldLineOnce)
-{
-    const Removal &row = GetParam();
-    const char *list = row.appointments ? "TBOX" : "List4";
-    const char *counter = row.appointments ? "Text16" : "Text7";
-    for (const bool save : {false, true}) {
-        SCOPED_TRACE(save ? "Speichern" : "Abbrechen");
-        dialogs.questions.clear();
-        writeFile("geburt.dat", row.appointments ? B : row.file);
-        writeFile("termin.dat", row.appointments ? row.file : T);
-        start();
-        run(row.steps);
-        QString state = QString("%1 %2 ").arg(window().windowHeight()).arg(text(counter))
-            + text("Text4") + '|' + text("Text5") + '|' + text("Text10") + '|' + text("Label10")
-            + '|';
-        for (const char *name : {"Command7", "Command11", "Command6", "List4", "TBOX"})
-            state += enabled(name) ? '1' : '0';
-        // Qt would select the neighbour of a removed line and enable "Editieren" again;
-        // only a search marks a line afterwards.
-        EXPECT_EQ(state + (control<ui::ListBox>(list)->selectedIndex() < 0 ? "" : " marked"),
-                  row.state);
-        EXPECT_EQ(lines(list), pick(row.file, row.left));
-        if (save && !enabled("Command7"))
-            break;
-        run(save ? "Command7;Command8" : "Command8");
-        const QStringList kept = pick(row.file, save ? row.left : row.restored);
-        EXPECT_EQ(lines(list) << text(counter), QStringList(kept) << QString::number(kept.size()));
-        const QStringList edited = save ? kept : pick(row.file, "-");
-        EXPECT_EQ(pick(readFile("geburt.dat") + readFile("termin.dat"), "-"),
-                  row.appointments ? pick(B, "-") + edited : edited + pick(T, "-"));
-        EXPECT_TRUE(enabled("List4") && enabled("TBOX"));
-        // One question for every key typed into a list.
-        EXPECT_EQ(dialogs.questions,
-                  QStringList(QString(row.steps).count(";k"),
-                              QString(row.appointments ? "TERMIN" : "GEBURTSTAGS")
-                                  + "-LISTE LÖSCHEN !|Alle Einträge löschen ?"));
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(ListOps, Removals, ::testing::ValuesIn(removals),
-                         [](const auto &info) { return std::string(info.param.name); });
+// "Löschen" and "Editieren" act on the selection, so no click may move it elsewhere.
+TEST_F(ListOps, ClickBesideTheLinesOrCtrlClickKeepsTheSelection)
+{
+    writeFile("geburt.dat", B);
+    start();
+    run({Click{"birthdayEditButton"}, Select{"birthdayList", 1}});
+    auto *list = control<QAbstractItemView>("birthdayList");
+    const QPoint selected = list->visualRect(list->model()->index(1, 0)).center();
+    const QPoint beside(selected.x(), list->viewport()->height() - 2);
+    ASSERT_FALSE(list->indexAt(beside).isValid());
+    for (const auto &[where, at, modifier] : {std::tuple("below the lines", beside, Qt::NoModifier),
+                                              std::tuple("Ctrl on the selected line", selected, Qt::ControlModifier)}) {
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, modifier, at);
+        EXPECT_EQ(selectedRow("birthdayList"), 1) << where;
+        expectLooks({{"deleteButton", Is::Enabled}});
+    }
+    run({Click{"deleteButton"}});
+    EXPECT_EQ(lines("birthdayList"), linesOf(B, {0, 2, 3}));
+}
+
+// A line longer than a line edit takes by default comes back whole.
+TEST_F(ListOps, HeldLineLongerThan32767CharactersKeepsAll)
+{
+    const QByteArray line = "01.01.1970     " + QByteArray(40000, 'x') + "Z\r\n";
+    writeFile("geburt.dat", line);
+    start();
+    run({Click{"birthdayEditButton"}, Select{"birthdayList", 0}, Click{"editButton"}});
+    EXPECT_EQ(text("nameField").size(), 40001);
+    run({Click{"discardButton"}});
+    EXPECT_TRUE(lines("birthdayList") == linesOf(line, {0}));
+    run({Select{"birthdayList", 0}, Click{"editButton"}, Click{"insertButton"}, Click{"saveButton"}});
+    EXPECT_TRUE(lines("birthdayList") == linesOf(line, {0}));
+    EXPECT_TRUE(readFile("geburt.dat") == line);
+}
 
 } // namespace
 } // namespace quirnel::testing

@@ -16,54 +16,56 @@ namespace {
 
 using Layout = WindowTest;
 
-// Parent ("Form1" is the client area), twips, H hidden / D disabled, caption and tool tip
+// Parent ("clientArea" for the top level), twips, hidden, disabled, caption and tool tip
 // with every blank they carry.
 // clang-format off
-const struct { const char *name, *parent; QRectF twips; const char *state, *caption, *tip; } rows[] = {
-    {"Command4", "Form1", {4950, 1590, 1875, 810}, "", "G-Daten", "Geburtstags-Daten oder Termine einfügen oder bearbeiten "},
-    {"RT", "VorschPnl", {6495, 135, 285, 285}, "HD", "", ""},
-    {"Label12", "Form1", {5085, 1845, 1815, 255}, "H", "   Datei                          Liste", ""},
-    {"Text10", "Form1", {3960, 5640, 855, 285}, "H", "", "Uhrzeit eintragen z.B. 10:30  oder mit Doppelklick aus dem Kalender eine Zeit selektieren (ganze Stunden) "},
-    {"Command6", "Form1", {1365, 6255, 950, 375}, "HD", "Löschen", "Datensatz aus der Liste entfernen - wird noch nicht gespeichert "},
-    {"Label24", "Frame2", {1935, 225, 3045, 300}, "", "QUIRNEL PROGRAMM-BESCHREIBUNG", ""},
+const struct Row { const char *name, *parent; QRectF twips; bool hidden, disabled; const char *caption, *tip; } rows[] = {
+    {"birthdayEditButton", "clientArea", {4950, 1590, 1875, 810}, false, false, "G-Daten", "Geburtstags-Daten oder Termine einfügen oder bearbeiten "},
+    {"backCount", "stripPanel", {6495, 135, 285, 285}, true, true, "", ""},
+    {"birthdayCountColumns", "clientArea", {5085, 1845, 1815, 255}, true, false, "   Datei                          Liste", ""},
+    {"timeField", "clientArea", {3960, 5640, 855, 285}, true, false, "", "Uhrzeit eintragen z.B. 10:30  oder mit Doppelklick aus dem Kalender eine Zeit selektieren (ganze Stunden) "},
+    {"deleteButton", "clientArea", {1365, 6255, 950, 375}, true, true, "Löschen", "Datensatz aus der Liste entfernen - wird noch nicht gespeichert "},
+    {"helpTitle", "helpPage", {1935, 225, 3045, 300}, false, false, "QUIRNEL PROGRAMM-BESCHREIBUNG", ""},
 };
 // clang-format on
 
-TEST_F(Layout, RowsStackingFontsAndMenus)
+TEST_F(Layout, RowsStackingCaptionsAndMenus)
 {
     start();
     EXPECT_EQ(window().windowTitle(), QString(16, ' '));
-    for (const auto &row : rows) {
+    for (const Row &row : rows) {
+        SCOPED_TRACE(row.name);
         const QWidget *w = control(row.name);
         ASSERT_NE(w, nullptr);
-        const QString state = QString(w->isHidden() ? "H" : "") + (w->isEnabled() ? "" : "D");
-        EXPECT_EQ(std::tuple(w->parentWidget()->objectName(), state, text(row.name), tip(row.name)),
-                  std::tuple(QString(row.parent), QString(row.state), QString(row.caption),
-                             QString(row.tip)));
-        EXPECT_EQ(twipsOf(row.name), row.twips) << row.name;
-        EXPECT_EQ(w->width(), qRound(row.twips.width() / 15)) << row.name; // 15 twips a pixel
+        EXPECT_EQ(std::tuple(w->parentWidget()->objectName(), w->isHidden(), !w->isEnabled(),
+                             text(row.name), tip(row.name), twipsOf(row.name)),
+                  std::tuple(QString(row.parent), row.hidden, row.disabled, QString(row.caption),
+                             QString(row.tip), row.twips));
+        EXPECT_EQ(w->width(), qRound(row.twips.width() / 15)); // 15 twips a pixel
     }
     // Siblings paint back to front: labels and shapes first, the help page last.
     const QList<QWidget *> stack
         = window().centralWidget()->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly);
-    EXPECT_TRUE(std::is_partitioned(stack.begin(), stack.end(), [](const QWidget *w) {
-        return qobject_cast<const QLabel *>(w) || w->objectName().startsWith("Shape")
-            || w->objectName() == "Line6";
-    }));
-    EXPECT_EQ(stack.last(), control("Frame2"));
+    const auto behind = [](const QWidget *w) {
+        return qobject_cast<const QLabel *>(w) || w->objectName().endsWith("Outline")
+            || w->objectName() == "minutesRule";
+    };
+    EXPECT_TRUE(std::is_partitioned(stack.begin(), stack.end(), behind));
+    EXPECT_EQ(stack.last(), control("helpPage"));
     for (const QLabel *label : window().findChildren<QLabel *>())
         EXPECT_LE(QFontMetrics(label->font()).tightBoundingRect(label->text()).width(),
                   label->contentsRect().width())
             << label->objectName().toStdString();
-    // The lists' pop-up is a menu of its own, not one of the bar.
+    // The lists' pop-up is a menu of its own without a title, not one of the bar.
     QStringList menus;
-    for (const QAction *bar : window().menuBar()->actions() + QList{window().MnuFile->menuAction()})
+    for (const QAction *bar :
+         window().menuBar()->actions() + QList{control<QMenu>("listMenu")->menuAction()})
         for (const QAction *item : bar->menu()->actions())
             menus << bar->menu()->title() + ": " + item->text() + " " + item->shortcut().toString();
     // clang-format off
-    EXPECT_EQ(menus.join(';'), "&Datei: Termin-Datei speichern unter ;&Datei: Geburtstage-Datei speichern unter ;&Datei: Daten-Import Ctrl+M;"
-              "&Datei: &Beenden Ctrl+B;&Optionen: Eintrag suchen ;&Optionen: Quick-Info aus ;&Hilfe: &Info Ctrl+I;&Hilfe: Programmbeschreibung ;"
-              "MnuFile: Neuer Eintrag ;MnuFile: Eintrag editieren ;MnuFile: Eintrag löschen ;MnuFile: Eintrag suchen ");
+    EXPECT_EQ(menus, (QStringList{"&Datei: Termin-Datei speichern unter ", "&Datei: Geburtstage-Datei speichern unter ", "&Datei: Daten-Import Ctrl+M",
+        "&Datei: &Beenden Ctrl+B", "&Optionen: Eintrag suchen ", "&Optionen: Quick-Info aus ", "&Hilfe: &Info Ctrl+I", "&Hilfe: Programmbeschreibung ",
+        ": Neuer Eintrag ", ": Eintrag editieren ", ": Eintrag löschen ", ": Eintrag suchen "}));
     // clang-format on
 }
 
