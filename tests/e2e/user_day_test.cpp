@@ -97,7 +97,8 @@ protected:
     {
         press("saveButton");
         awaitText("saveStatus", status);
-        EXPECT_EQ(control("saveStatus")->palette().color(QPalette::Window), QColor(0, 255, 0));
+        EXPECT_EQ(control("saveStatus")->palette().color(QPalette::Window).name(),
+                  QStringLiteral("#00ff00"));
         press("exitButton");
         ASSERT_TRUE(QTest::qWaitFor([&] { return !window().inEditMode(); }));
         EXPECT_EQ(dialogs.questions + dialogs.warnings, QStringList{});
