@@ -11,6 +11,9 @@
 #include <QProcess>
 #include <QTimer>
 
+#include <algorithm>
+#include <array>
+
 namespace quirnel::ui {
 
 // The locale's short forms, with a four-digit year and with seconds.
@@ -32,10 +35,12 @@ void MainWindow::scheduleTick()
     m_clockTimer->start(1000 - msec + 2);
 }
 
+// Text the user is typing; a hidden field may keep a time from before and holds nothing.
 bool MainWindow::editFieldsHoldText() const
 {
-    return !nameField->text().isEmpty() || !dateField->text().isEmpty()
-        || !timeField->text().isEmpty();
+    return std::ranges::any_of(std::array{nameField, dateField, timeField}, [this](QLineEdit *f) {
+        return f->isVisibleTo(this) && !f->text().isEmpty();
+    });
 }
 
 void MainWindow::tick()
