@@ -16,12 +16,12 @@ namespace {
 // million lines cost their text once plus a few words each. A line that is changed gets
 // a buffer of its own, as any shared QString does, and the file's buffer lives as long
 // as one line still refers to it.
-QStringList linesOf(QString text)
+QStringList linesOf(QString text, qsizetype lineEnds)
 {
     QStringList lines;
     if (text.isEmpty())
         return lines;
-    lines.reserve(text.count(u'\n') + 1);
+    lines.reserve(lineEnds + 1);
     QString::DataPointer &whole = text.data_ptr();
     char16_t *const begin = whole.data();
     const qsizetype size = text.size();
@@ -44,7 +44,7 @@ QStringList linesOf(QString text)
 
 QStringList splitLines(const QByteArray &bytes)
 {
-    return linesOf(cp1252::decode(bytes));
+    return linesOf(cp1252::decode(bytes), bytes.count('\n'));
 }
 
 ReadResult read(const QString &path)
@@ -65,6 +65,7 @@ ReadResult read(const QString &path)
     QString text(file.size(), Qt::Uninitialized);
     QByteArray block(qsizetype(1) << 20, Qt::Uninitialized);
     qsizetype total = 0;
+    qsizetype lineEnds = 0;
     for (;;) {
         if (total == text.size()) {
             if (file.atEnd())
@@ -76,13 +77,14 @@ ReadResult read(const QString &path)
             return unreadable();
         if (count == 0)
             break;
-        cp1252::decodeInto(reinterpret_cast<char16_t *>(text.data()) + total,
-                           QByteArrayView(block.constData(), count));
+        const QByteArrayView read(block.constData(), count);
+        cp1252::decodeInto(reinterpret_cast<char16_t *>(text.data()) + total, read);
+        lineEnds += std::count(read.begin(), read.end(), '\n');
         total += count;
     }
     text.truncate(total);
     result.status = ReadResult::Status::Loaded;
-    result.lines = linesOf(std::move(text));
+    result.lines = linesOf(std::move(text), lineEnds);
     return result;
 }
 

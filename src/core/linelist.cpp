@@ -2,7 +2,7 @@
 
 #include "core/sorting.h"
 
-#include <algorithm>
+#include <utility>
 
 namespace quirnel {
 
@@ -26,9 +26,7 @@ QVariant LineList::data(const QModelIndex &index, int role) const
 void LineList::setLines(QStringList lines)
 {
     beginResetModel();
-    if (m_sorted && !std::is_sorted(lines.begin(), lines.end(), sorting::lessNoCase))
-        lines = sorting::sortedNoCase(std::move(lines));
-    m_lines = std::move(lines);
+    m_lines = m_sorted ? sorting::inOrder(std::move(lines)) : std::move(lines);
     endResetModel();
 }
 

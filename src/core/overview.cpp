@@ -40,20 +40,19 @@ struct Entry {
     QString name() const { return lines::birthdayName(line); }
 };
 
-Entry entryOf(const QString &line, QDate today)
+Entry entryOf(const QString &line, QDate today, int year)
 {
     Entry e;
     e.line = line;
     const QStringView date = lines::columnView(line, 1, 10);
     e.day = lines::columnView(date, 1, 2);
     e.month = lines::columnView(date, 4, 2);
-    e.age = today.year()
-        - static_cast<int>(lines::leadingNumber(date.size() > 4 ? date.last(4) : date));
+    e.age = year - static_cast<int>(lines::leadingNumber(date.size() > 4 ? date.last(4) : date));
     // Only a day-month text in the "tt.mm." layout gives this year's birthday; a short
     // line or other separators give none and stay out of the strip, week and today.
     const QStringView dayMonth = lines::columnView(date, 1, 6);
     if (dayMonth.size() == 6 && dayMonth[2] == u'.' && dayMonth[5] == u'.')
-        e.thisYear = dates::dayInYear(e.day, e.month, today.year());
+        e.thisYear = dates::dayInYear(e.day, e.month, year);
     if (e.thisYear.isValid())
         e.daysTo = today.daysTo(e.thisYear);
     return e;
@@ -129,14 +128,13 @@ Names Names::from(const QLocale &locale)
     return n;
 }
 
-Result compute(const QStringList &birthdays, const QStringList &appointments, QDate today,
-               const Names &names)
+void addBirthdays(Result &r, const QStringList &birthdays, QDate today, const Names &names)
 {
-    Result r;
+    // QDate works its parts out anew on every call; the scan below needs them per line.
     const int year = today.year();
+    const int month = today.month();
 
     r.birthdayCount = int(birthdays.size());
-    r.appointmentCount = int(appointments.size());
     r.todayHeading = QStringLiteral("Geburtstagskalender");
     r.jubileeHeading = QStringLiteral("Jubiläen ") + QString::number(year);
     r.birthdayListHeading = QStringLiteral("Geburtstags-Verzeichnis");
@@ -145,7 +143,7 @@ Result compute(const QStringList &birthdays, const QStringList &appointments, QD
     r.week = dates::sundayWeek(today);
     // One pass over the birthdays; the lists that are shown sorted are sorted at the end.
     for (const QString &line : birthdays) {
-        const Entry e = entryOf(line, today);
+        const Entry e = entryOf(line, today, year);
         addToStrip(r, e);
         if (isJubilee(e.age)) {
             // One allocation of the exact size: a large file lists many of these.
@@ -155,7 +153,7 @@ Result compute(const QStringList &birthdays, const QStringList &appointments, QD
         }
         if (e.thisYear.isValid() && e.thisYear == today)
             congratulate(r, e);
-        if (lines::leadingNumber(e.month) == today.month()) {
+        if (lines::leadingNumber(e.month) == month) {
             r.monthBirthdays.append(e.day % QLatin1String(".    ")
                                     % QLatin1String(e.age < 10 ? "0" : "") % QString::number(e.age)
                                     % QLatin1String(".Geb.  ") % lines::columnView(e.line, 15));
@@ -176,13 +174,25 @@ Result compute(const QStringList &birthdays, const QStringList &appointments, QD
         + names.monthShort[today.month()] + QStringLiteral("  ") + lines::signedNumber(r.week)
         + QStringLiteral(". Woche");
 
-    r.todaysAppointments = appointments::ofToday(appointments, today);
-    r.showTodaysAppointments = !r.todaysAppointments.isEmpty();
-
     r.monthBirthdays = sorting::sortedNoCase(r.monthBirthdays);
     r.jubilees = sorting::sortedNoCase(r.jubilees);
     r.weekBirthdays = sorting::sortedNoCase(r.weekBirthdays);
     r.stripLines = sorting::sortedNoCase(r.stripLines);
+}
+
+void addAppointments(Result &r, const QStringList &appointments, QDate today)
+{
+    r.appointmentCount = int(appointments.size());
+    r.todaysAppointments = appointments::ofToday(appointments, today);
+    r.showTodaysAppointments = !r.todaysAppointments.isEmpty();
+}
+
+Result compute(const QStringList &birthdays, const QStringList &appointments, QDate today,
+               const Names &names)
+{
+    Result r;
+    addBirthdays(r, birthdays, today, names);
+    addAppointments(r, appointments, today);
     return r;
 }
 

@@ -66,5 +66,9 @@ struct Result {
 // Both line lists are in the (sorted) order of the data lists.
 Result compute(const QStringList &birthdays, const QStringList &appointments, QDate today,
                const Names &names);
+// The two halves of compute(). They fill separate fields, so that each may run on its
+// own thread, beside reading the other file.
+void addBirthdays(Result &r, const QStringList &birthdays, QDate today, const Names &names);
+void addAppointments(Result &r, const QStringList &appointments, QDate today);
 
 } // namespace quirnel::overview

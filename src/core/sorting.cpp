@@ -13,7 +13,11 @@ bool lessNoCase(const QString &a, const QString &b)
     const char16_t *y = reinterpret_cast<const char16_t *>(b.constData());
     const auto fold = [](char16_t c) { return c >= u'A' && c <= u'Z' ? char16_t(c + 32) : c; };
     qsizetype i = 0;
-    for (; i < common && x[i] < 0x80 && y[i] < 0x80; ++i) {
+    for (; i < common; ++i) {
+        if (x[i] == y[i])
+            continue;
+        if (x[i] >= 0x80 || y[i] >= 0x80)
+            break;
         if (fold(x[i]) != fold(y[i]))
             return fold(x[i]) < fold(y[i]);
     }
@@ -24,6 +28,13 @@ QStringList sortedNoCase(QStringList lines)
 {
     std::stable_sort(lines.begin(), lines.end(), lessNoCase);
     return lines;
+}
+
+QStringList inOrder(QStringList lines)
+{
+    if (std::is_sorted(lines.begin(), lines.end(), lessNoCase))
+        return lines;
+    return sortedNoCase(std::move(lines));
 }
 
 } // namespace quirnel::sorting

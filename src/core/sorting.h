@@ -9,6 +9,8 @@ namespace quirnel::sorting {
 bool lessNoCase(const QString &a, const QString &b);
 // Stable: equal lines keep their order, as one by one insertion would give it.
 QStringList sortedNoCase(QStringList lines);
+// The same, but lines already in order (as saved files are) are only checked.
+QStringList inOrder(QStringList lines);
 // Index at which a new line keeps a sorted sequence sorted (after equal entries); the
 // sequence is read through at(i), so that a list widget needs no copy of its lines.
 template<typename At>

@@ -44,6 +44,8 @@ T *bind(const QHash<QString, QWidget *> &controls, const QString &name)
 MainWindow::MainWindow(Services services)
     : m_services(std::move(services))
 {
+    // The files are read and the overview computed while the window is being built.
+    const std::shared_ptr<Loading> loading = startLoading();
     initResources();
     if (m_services.dialogs) {
         m_dialogs = m_services.dialogs;
@@ -79,7 +81,7 @@ MainWindow::MainWindow(Services services)
     helpText->setHtml(helpPageHtml());
     m_startDate = today();
     calendar->setSelectedDate(today());
-    loadFiles();
+    finishLoading(*loading);
     setClockFormats();
     tick();
 }

@@ -80,8 +80,9 @@ private:
     // A tool tip that "Quick-Info aus" keeps empty.
     void setGovernedTip(QWidget *widget, const QString &tip);
     // startup.cpp
-    void loadFiles();
-    void loadFile(DataList which, const char *name);
+    struct Loading;
+    std::shared_ptr<Loading> startLoading(); // shared: its deleter is made where it is complete
+    void finishLoading(Loading &loading);
     void showOverview(const overview::Result &r);
     QString dataPath(const char *name) const;
     // views.cpp

@@ -5,6 +5,7 @@
 
 #include "core/datafile.h"
 #include "core/overview.h"
+#include "core/sorting.h"
 #include "ui/listview.h"
 
 #include <QDir>
@@ -12,6 +13,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTextEdit>
+
+#include <future>
 
 namespace quirnel::ui {
 
@@ -21,26 +24,57 @@ QString MainWindow::dataPath(const char *name) const
     return QDir(dir).filePath(QString::fromUtf8(name));
 }
 
-void MainWindow::loadFiles()
+struct MainWindow::Loading {
+    overview::Result overview;
+    std::future<datafile::ReadResult> birthdays;
+    std::future<datafile::ReadResult> appointments;
+};
+
+// Each file on a thread of its own, with its half of the overview: the two halves fill
+// separate fields of one result.
+std::shared_ptr<MainWindow::Loading> MainWindow::startLoading()
 {
-    loadFile(DataList::Birthdays, datafile::birthdayFileName);
-    loadFile(DataList::Appointments, datafile::appointmentFileName);
-    showOverview(overview::compute(m_session.list(DataList::Birthdays).lines(),
-                                   m_session.list(DataList::Appointments).lines(), today(),
-                                   overview::Names::from(m_services.locale)));
+    auto loading = std::make_shared<Loading>();
+    overview::Result *result = &loading->overview;
+    const QDate day = today();
+    loading->birthdays = std::async(std::launch::async,
+                                    [result, day, path = dataPath(datafile::birthdayFileName),
+                                     names = overview::Names::from(m_services.locale)] {
+                                        datafile::ReadResult file = datafile::read(path);
+                                        file.lines = sorting::inOrder(std::move(file.lines));
+                                        overview::addBirthdays(*result, file.lines, day, names);
+                                        return file;
+                                    });
+    loading->appointments = std::async(
+        std::launch::async, [result, day, path = dataPath(datafile::appointmentFileName)] {
+            datafile::ReadResult file = datafile::read(path);
+            file.lines = sorting::inOrder(std::move(file.lines));
+            overview::addAppointments(*result, file.lines, day);
+            return file;
+        });
+    return loading;
 }
 
-void MainWindow::loadFile(DataList which, const char *name)
+void MainWindow::finishLoading(Loading &loading)
 {
-    datafile::ReadResult result = datafile::read(dataPath(name));
-    const bool readable = result.status != datafile::ReadResult::Status::Unreadable;
-    if (!readable)
-        m_dialogs->warn(this, QStringLiteral("Datei nicht lesbar"),
-                        QStringLiteral("Die Datei \"%1\" konnte nicht gelesen werden:\n%2\n\n"
-                                       "Die Liste bleibt leer, und die Datei wird nicht "
-                                       "überschrieben.")
-                            .arg(QString::fromUtf8(name), result.error));
-    m_session.load(which, std::move(result.lines), readable);
+    const struct {
+        DataList list;
+        const char *name;
+        std::future<datafile::ReadResult> &file;
+    } files[] = {{DataList::Birthdays, datafile::birthdayFileName, loading.birthdays},
+                 {DataList::Appointments, datafile::appointmentFileName, loading.appointments}};
+    for (const auto &[list, name, future] : files) {
+        datafile::ReadResult file = future.get();
+        const bool readable = file.status != datafile::ReadResult::Status::Unreadable;
+        if (!readable)
+            m_dialogs->warn(this, QStringLiteral("Datei nicht lesbar"),
+                            QStringLiteral("Die Datei \"%1\" konnte nicht gelesen werden:\n%2\n\n"
+                                           "Die Liste bleibt leer, und die Datei wird nicht "
+                                           "überschrieben.")
+                                .arg(QString::fromUtf8(name), file.error));
+        m_session.load(list, std::move(file.lines), readable);
+    }
+    showOverview(loading.overview);
 }
 
 // The one place where the overview meets the controls.

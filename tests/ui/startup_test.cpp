@@ -13,27 +13,22 @@ using Startup = WindowTest;
 TEST_F(Startup, BothFilesLoadedAndTheOverviewShown)
 {
     // Bare line feeds, no end after the last line, Windows-1252 quotes; read unsorted.
-    writeFile("geburt.dat",
-              "29.11.1960     Paul Alt\n07.12.1990     Eva Klein\n06.12.1950     Tom \x84M\x93\n"
-              "03.12.2000     Olaf Ost\n05.12.1976     Hans Muster");
-    writeFile("termin.dat",
-              "05.12.2026  10:30 Uhr   Arzt\r\n06.12.2026  08:00 Uhr   Morgen\r\n"
-              "05.12.2025  08:00 Uhr   Vorjahr\r\n05.12.2026  ************   Ganztags\r\n");
+    // clang-format off
+    writeFile("geburt.dat", "29.11.1960     Paul Alt\n07.12.1990     Eva Klein\n06.12.1950     Tom \x84M\x93\n03.12.2000     Olaf Ost\n05.12.1976     Hans Muster");
+    writeFile("termin.dat", "05.12.2026  10:30 Uhr   Arzt\r\n06.12.2026  08:00 Uhr   Morgen\r\n05.12.2025  08:00 Uhr   Vorjahr\r\n05.12.2026  ************   Ganztags\r\n");
     start();
     // What each control shows, its text or a list's lines. 29 November is this week's
     // Sunday; today's appointments are of this day and year.
-    // clang-format off
     const struct { const char *control; QStringList want; } rows[] = {
         {"birthdayFileCount", {"5"}}, {"birthdayListCount", {"5"}}, {"appointmentFileCount", {"4"}}, {"appointmentListCount", {"4"}}, {"dayNameLabel", {"Samstag"}},
         {"todayHeading", {"GEBURTSTAG HAT HEUTE: "}}, {"nameToday", {" Hans Muster"}}, {"ageLine", {"und wird 50 Jahre alt"}}, {"greetingLeft", {QString(32, ' ') + "HAPPY"}},
         {"greetingRight", {QString(13, ' ') + "BIRTHDAY!"}}, {"birthdayListHeading", {"Geburtstags-Verzeichnis"}}, {"monthBirthdayHeading", {"Geburtstage im Dezember"}},
         {"jubileeHeading", {"Jubiläen 2026"}}, {"appointmentWeekButton", {"Woche"}}, {"weekTitle", {" 2026   Dez   49. Woche"}}, {"aheadCount", {"2"}}, {"backCount", {"1"}},
-        {"resultHeading", {"Heute anstehende Termine:"}},
+        {"resultHeading", {"Heute anstehende Termine:"}}, {"jubileeList", {"05.12.   50.Geb.    Hans Muster"}},
         {"birthdayList", {"03.12.2000     Olaf Ost", "05.12.1976     Hans Muster", "06.12.1950     Tom „M“", "07.12.1990     Eva Klein", "29.11.1960     Paul Alt"}},
         {"monthBirthdayList", {"03.    26.Geb.   Olaf Ost", "05.    50.Geb.   Hans Muster", "06.    76.Geb.   Tom „M“", "07.    36.Geb.   Eva Klein"}},
-        {"weekBirthdayList", {"03. Do :  Olaf Ost", "05. Sa :  Hans Muster", "29. So :  Paul Alt"}}, {"jubileeList", {"05.12.   50.Geb.    Hans Muster"}},
+        {"weekBirthdayList", {"03. Do :  Olaf Ost", "05. Sa :  Hans Muster", "29. So :  Paul Alt"}}, {"resultList", {"05.12.2026  ************   Ganztags", "05.12.2026  10:30 Uhr   Arzt"}},
         {"stripList", {"  Geburtstag hat    ->         morgen      : Tom „M“", "  Geburtstag hat    ->    in 2 Tagen      : Eva Klein", "  Geburtstag hatte -> vor  2 Tagen     : Olaf Ost"}},
-        {"resultList", {"05.12.2026  ************   Ganztags", "05.12.2026  10:30 Uhr   Arzt"}},
     };
     // clang-format on
     for (const auto &row : rows) {
