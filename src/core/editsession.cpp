@@ -1,5 +1,7 @@
 #include "core/editsession.h"
 
+#include <algorithm>
+
 namespace quirnel {
 
 EditSession::EditSession()
@@ -96,11 +98,8 @@ void EditSession::saved()
 
 bool EditSession::hasUnsavedChanges() const
 {
-    for (const Side &side : m_sides) {
-        if (side.lines->lines() != side.lastSaved)
-            return true;
-    }
-    return false;
+    return std::ranges::any_of(
+        m_sides, [](const Side &side) { return side.lines->lines() != side.lastSaved; });
 }
 
 } // namespace quirnel

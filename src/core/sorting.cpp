@@ -11,8 +11,8 @@ bool lessNoCase(const QString &a, const QString &b)
     // Data lines are nearly all ASCII, which folds by itself; from the first other
     // character on, Qt's compare decides, so the order is exactly Qt's.
     const qsizetype common = std::min(a.size(), b.size());
-    const char16_t *x = reinterpret_cast<const char16_t *>(a.constData());
-    const char16_t *y = reinterpret_cast<const char16_t *>(b.constData());
+    const auto *x = reinterpret_cast<const char16_t *>(a.constData());
+    const auto *y = reinterpret_cast<const char16_t *>(b.constData());
     const auto fold = [](char16_t c) { return c >= u'A' && c <= u'Z' ? char16_t(c + 32) : c; };
     qsizetype i = 0;
     // Neighbours in a sorted file share long beginnings: skip them four characters at a time.
