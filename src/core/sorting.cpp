@@ -30,6 +30,9 @@ bool lessNoCase(const QString &a, const QString &b)
         if (fold(x[i]) != fold(y[i]))
             return fold(x[i]) < fold(y[i]);
     }
+    // A pair of surrogates is one character to Qt: never start its compare on the second half.
+    if (i > 0 && QChar::isHighSurrogate(x[i - 1]))
+        --i;
     return QStringView(a).sliced(i).compare(QStringView(b).sliced(i), Qt::CaseInsensitive) < 0;
 }
 

@@ -3,16 +3,11 @@
 
 #include "fixture.h"
 
-#include <QAbstractButton>
-#include <QAction>
-#include <QApplication>
-#include <QCalendarWidget>
 #include <QDialog>
 #include <QPointer>
-#include <QTest>
 #include <QTimer>
 
-namespace quirnel::testing {
+using namespace quirnel::testing;
 namespace {
 
 using Clock = WindowTest;
@@ -23,32 +18,29 @@ TEST_F(Clock, TicksEachSecondAndRestartsOnceOnANewDayWhenNothingIsPending)
     restartProgram = [&] { return attempts.emplace_back(now.date()) != QDate(2026, 12, 6); };
     now.setTime(QTime(7, 0, 0, 250));
     start();
-    const auto tickAt = [&](int day, const QTime &time) {
-        now = QDateTime(QDate(2026, 12, day), time);
-        window().tick();
-    };
     EXPECT_NEAR(control<QTimer>("clockTimer")->interval(), 750, 2); // to the next second
-    tickAt(5, QTime(14, 3, 27, 999));
+    tickAt({{2026, 12, 5}, {14, 3, 27, 999}});
     EXPECT_EQ(text("dateLabel") + " " + text("clockLabel"), "05.12.2026 14:03:27 Uhr");
     now.setTime(QTime(14, 3, 28));
     EXPECT_TRUE(QTest::qWaitFor([&] { return text("clockLabel") == "14:03:28 Uhr"; }, 1500));
     // Not while a field holds text not yet inserted (after a sleep over midnight), nor
     // while an edit is unsaved, nor while a box is open.
-    run({Click{"birthdayEditButton"}, Type{"nameField", "Bernd Beispiel"}});
-    tickAt(6, QTime(0, 5, 0));
-    run({Type{"dateField", "01.02.1990"}, Click{"insertButton"}});
-    tickAt(6, QTime(0, 5, 1));
-    click("saveButton"); // which clears the fields
+    run({gDaten, Type("nameField", "Bernd Beispiel")});
+    tickAt({{2026, 12, 6}, {0, 5, 0}});
+    run({Type("dateField", "01.02.1990"), einfuegen});
+    tickAt({{2026, 12, 6}, {0, 5, 1}});
+    // The save clears the fields; the time "Exit" leaves in its hidden field is no input.
+    run({speichern, Click("appointmentModeButton"), Type("timeField", "09:00"), exitEdit});
     QDialog box(&window());
     box.open();
-    tickAt(6, QTime(0, 5, 2));
+    tickAt({{2026, 12, 6}, {0, 5, 2}});
     box.close();
     EXPECT_TRUE(attempts.empty());
     // Then the next tick tries; a failed start goes on silently and is tried again on the
     // next date, once.
     for (const auto &[day, time] : {std::pair(6, QTime(0, 5, 3)), std::pair(6, QTime(23, 59, 59)),
                                     std::pair(7, QTime(0, 0)), std::pair(7, QTime(0, 0, 1))})
-        tickAt(day, time);
+        tickAt({{2026, 12, day}, time});
     EXPECT_EQ(attempts, (std::vector<QDate>{QDate(2026, 12, 6), QDate(2026, 12, 7)}));
     // The new window takes the input now: this one takes none until it ends.
     QTest::keyClicks(control("nameField"), "Bernd");
@@ -70,40 +62,26 @@ TEST_F(Clock, QuitAsksOnlyWhenItMustAndNeverSaves)
     for (const auto &row : rows) {
         start();
         if (row.unsaved)
-            run({Key{"birthdayList", 'L', true}}); // Shift+L empties the list
+            run({Key("birthdayList", 'L', true)}); // Shift+L empties the list
         dialogs.questions.clear();
-        dialogs.answers.assign(row.asks, row.answer); // an answer only for a question
-        row.titleBar ? void(window().close()) : control<QAction>("quitAction")->trigger();
+        dialogs.answers = QList<bool>(row.asks, row.answer); // an answer only for a question
+        row.titleBar ? void(window().close()) : trigger("quitAction");
         EXPECT_EQ(dialogs.questions.join(""), row.asks ? "Programm Ende|Programm beenden ?" : "");
         EXPECT_EQ(row.titleBar ? !window().isVisible() : endCalls == 1, row.ends);
         EXPECT_EQ(readFile("geburt.dat"), "12.03.1980     Anna Muster\r\n") << "never saves";
     }
 }
 
-// The help page fits the mode; quick-info off empties the tool tips but for the minute
-// choice's.
-TEST_F(Clock, HelpFitsTheModeQuickInfoEmptiesTips)
+// The help page fits the mode. Coming back to the window, as after a question or from
+// another program, keeps the month the user paged to; back from the about box, which is
+// gone once closed, the calendar shows today's month and day in the year it shows.
+// Quick-info off empties the tool tips but for the minute choice's.
+TEST_F(Clock, HelpFitsTheModeOnlyTheAboutBoxSetsTodayQuickInfoEmptiesTips)
 {
     start();
-    control<QAction>("helpAction")->trigger();
+    trigger("helpAction");
     EXPECT_EQ(twipsOf("helpPage"), QRectF(0, 0, 7170, 5737));
-    run({Click{"helpOkButton"}, Click{"appointmentEditButton"}});
-    control<QAction>("helpAction")->trigger();
-    EXPECT_TRUE(shown("helpPage") && twipsOf("helpPage") == QRectF(0, 0, 7170, 6700));
-    // In edit mode all three have tips.
-    control<QAction>("quickInfoOffAction")->trigger();
-    EXPECT_EQ(tip("birthdayEditButton") + tip("timeField") + tip("deleteButton") + "|"
-                  + tip("minutes30"),
-              "|Minuten selektieren ");
-}
-
-// Coming back to the window, as after a question or from another program, keeps the month
-// the user paged to. Back from the about box, which is gone once closed, the calendar
-// shows today's month and day in the year it shows.
-TEST_F(Clock, ActivationKeepsThePagedMonthAboutBoxSetsTodayAndIsDeleted)
-{
-    start();
-    run({Click{"appointmentViewButton"}, Click{"qt_calendar_nextmonth"}});
+    run({Click("helpOkButton"), Click("appointmentViewButton"), Click("qt_calendar_nextmonth")});
     auto *calendar = control<QCalendarWidget>("calendar");
     ASSERT_TRUE(QTest::qWaitForWindowActive(&window()));
     QEvent activation(QEvent::ActivationChange);
@@ -114,11 +92,18 @@ TEST_F(Clock, ActivationKeepsThePagedMonthAboutBoxSetsTodayAndIsDeleted)
         box = QApplication::activeModalWidget();
         box->findChild<QAbstractButton *>("aboutOkButton")->click();
     });
-    control<QAction>("aboutAction")->trigger();
+    trigger("aboutAction");
     EXPECT_TRUE(calendar->selectedDate() == QDate(2027, 12, 5) && calendar->monthShown() == 12);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(box.isNull()) << "kept after closing"; // so that each "Info" makes a new one
+    run({tDaten});
+    trigger("helpAction");
+    EXPECT_TRUE(shown("helpPage") && twipsOf("helpPage") == QRectF(0, 0, 7170, 6700));
+    // In edit mode all three have tips.
+    trigger("quickInfoOffAction");
+    EXPECT_EQ(tip("birthdayEditButton") + tip("timeField") + tip("deleteButton") + "|"
+                  + tip("minutes30"),
+              "|Minuten selektieren ");
 }
 
 } // namespace
-} // namespace quirnel::testing

@@ -1,26 +1,23 @@
 #pragma once
 
-#include "ui/dialogs.h"
 #include "ui/layout.h"
 #include "ui/mainwindow.h"
 
-#include <QByteArray>
-#include <QDateTime>
+#include <QAbstractButton>
+#include <QAbstractItemView>
+#include <QAction>
+#include <QApplication>
+#include <QCalendarWidget>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
 #include <QTemporaryDir>
-#include <QWidget>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
-#include <deque>
-#include <functional>
-#include <memory>
-#include <ostream>
-#include <variant>
-#include <vector>
-
-// Readable failure messages for texts and lists; found by argument-dependent lookup.
+// Readable failure messages for texts and lists of them, found by argument-dependent lookup.
 void PrintTo(const QString &text, std::ostream *out);
-void PrintTo(const QStringList &lines, std::ostream *out);
 
 namespace quirnel::testing {
 
@@ -31,48 +28,45 @@ namespace quirnel::testing {
 class FakeDialogs final : public ui::Dialogs
 {
 public:
-    bool ask(QWidget *parent, const QString &title, const QString &text) override;
-    void warn(QWidget *parent, const QString &title, const QString &text) override;
+    bool ask(QWidget *, const QString &title, const QString &text) override
+    {
+        questions.append(title + u'|' + text);
+        return answers.isEmpty() || answers.takeFirst();
+    }
+    void warn(QWidget *, const QString &t, const QString &x) override { warnings << t + u'|' + x; }
 
-    std::deque<bool> answers;
+    QList<bool> answers;
     QStringList questions; // "title|text"
     QStringList warnings;  // "title|text"
 };
 
-// What the user does, one step each; a step on a control that does not exist, is hidden
-// or disabled fails the test with the step named.
-struct Click {
-    const char *control;
+// What the user does, one typed step each; a step on a control that is missing, hidden,
+// disabled or of another kind, or on a row the list lacks, fails naming step and control.
+enum class Do { click, type, select, doubleClick, rightClick, choose, key };
+struct Step {
+    Do what;
+    const char *control; // a button, field, list, or an item of the lists' pop-up
+    int row = -1;
+    const char *text = ""; // typed at the end of a field, through its filter
+    char character = 0;    // typed into a list, which asks a question
+    bool yes = false;      // the answer to it
 };
-struct Type { // typed into a field at its end, through its filter
-    const char *field;
-    const char *text;
-};
-struct Select { // a click on a row of a list
-    const char *list;
-    int row;
-};
-struct DoubleClick {
-    const char *list;
-    int row;
-};
-struct RightClick { // on a row, which a right click does not select
-    const char *list;
-    int row;
-};
-struct Choose { // an item of the lists' pop-up menu, which must be open
-    const char *action;
-};
-struct Key { // a character typed into a list, and the answer to the question it asks
-    const char *list;
-    char character;
-    bool yes;
-};
-using Step = std::variant<Click, Type, Select, DoubleClick, RightClick, Choose, Key>;
-std::string describe(const Step &step);
+const auto Click = [](const char *button) { return Step{Do::click, button}; };
+const auto Type = [](const char *into, const char *text) { return Step{Do::type, into, -1, text}; };
+const auto Select = [](const char *list, int row) { return Step{Do::select, list, row}; };
+const auto DoubleClick = [](const char *list, int row) { return Step{Do::doubleClick, list, row}; };
+// A right click opens the pop-up without selecting; Choose needs it open.
+const auto RightClick = [](const char *list, int row) { return Step{Do::rightClick, list, row}; };
+const auto Choose = [](const char *action) { return Step{Do::choose, action}; };
+const auto Key = [](const char *in, char c, bool yes) { return Step{Do::key, in, -1, "", c, yes}; };
+// The buttons of edit mode by their captions, and "Exit".
+const Step gDaten = Click("birthdayEditButton"), tDaten = Click("appointmentEditButton"),
+           einfuegen = Click("insertButton"), editieren = Click("editButton"),
+           loeschen = Click("deleteButton"), speichern = Click("saveButton"),
+           abbrechen = Click("discardButton"), exitEdit = Click("exitButton");
 
 // A control as the user sees it once the window is shown (containers included).
-enum class Is { Shown, Hidden, Enabled, Disabled };
+enum class Is { Shown, Hidden, Enabled, Disabled, Focused };
 struct Look {
     const char *control;
     Is state;
@@ -87,26 +81,34 @@ protected:
     void TearDown() override { EXPECT_TRUE(dialogs.answers.empty()) << "answers left over"; }
     void writeFile(const char *name, const QByteArray &bytes);
     QByteArray readFile(const char *name) const;
-    QString path(const char *name) const;
     ui::MainWindow &start();
+    // Both data files written first.
+    ui::MainWindow &start(const QByteArray &birthdays, const QByteArray &appointments);
     ui::MainWindow &window() { return *m_window; }
 
     template<typename T = QWidget>
     T *control(const char *name) const
     {
         T *widget = m_window->findChild<T *>(QString::fromUtf8(name));
-        if (!widget)
-            ADD_FAILURE() << "no control " << name;
+        EXPECT_TRUE(widget) << "no control " << name;
         return widget;
     }
-    bool shown(const char *name) const;
-    bool enabled(const char *name) const;
+    bool shown(const char *n) const { return control(n) && control(n)->isVisibleTo(&*m_window); }
+    bool enabled(const char *n) const { return control(n) && control(n)->isEnabled(); }
     QString text(const char *name) const; // caption or text of any kind of control
-    QString tip(const char *name) const;
-    QRectF twipsOf(const char *name) const;
+    QString tip(const char *n) const { return control(n) ? control(n)->toolTip() : ""; }
+    QRectF twipsOf(const char *n) const
+    {
+        return control(n) ? ui::twips::of(control(n)) : QRectF();
+    }
     QStringList lines(const char *name) const; // of any list
     int selectedRow(const char *list) const;   // -1: none
-    void click(const char *name);
+    void trigger(const char *action);          // a menu item, as from the menu bar
+    void tickAt(const QDateTime &at)           // the clock moved on, then one tick
+    {
+        now = at;
+        m_window->tick();
+    }
     void run(const std::vector<Step> &steps);
     void expectLooks(const std::vector<Look> &looks);
 

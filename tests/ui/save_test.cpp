@@ -8,7 +8,7 @@
 #include <QRegularExpression>
 #include <QScopeGuard>
 
-namespace quirnel::testing {
+using namespace quirnel::testing;
 namespace {
 
 // clang-format off
@@ -18,9 +18,9 @@ const QByteArray newAppointments = "02.01.2027  ************   Inventur   \r\n05
                                    "31.12.2026  23:59 Uhr   Silvester \x84" "Feier\x93 \x96 5 \x80\r\n";
 
 // A birthday and two appointments typed in, then a name left in its field.
-const std::vector<Step> typing{Click{"birthdayEditButton"}, Type{"nameField", "Jürgen Öß"}, Type{"dateField", "24.12.1970"}, Click{"insertButton"},
-    Click{"appointmentModeButton"}, Type{"nameField", "Silvester „Feier“ – 5 €"}, Type{"timeField", "23:59"}, Type{"dateField", "31.12.2026"},
-    Click{"insertButton"}, Type{"nameField", "Inventur   "}, Type{"dateField", "02.01.2027"}, Click{"insertButton"}, Type{"nameField", "halb"}};
+const std::vector<Step> typing{gDaten, Type("nameField", "Jürgen Öß"), Type("dateField", "24.12.1970"), einfuegen, Click("appointmentModeButton"),
+    Type("nameField", "Silvester „Feier“ – 5 €"), Type("timeField", "23:59"), Type("dateField", "31.12.2026"), einfuegen, Type("nameField", "Inventur   "),
+    Type("dateField", "02.01.2027"), einfuegen, Type("nameField", "halb")};
 
 // A save empties the fields, shows the counts in green and lets the user go on.
 const QStringList saved{"#00ff00", "", "2  Nam.    3  Term.", "2", "3", "saveButton disabled", "discardButton enabled", "exitButton enabled", "birthdayList enabled"};
@@ -55,14 +55,14 @@ TEST_P(Save, BothFilesByteForByteOrOneWarningAndNothingChanged)
         return state;
     };
     const auto folder
-        = [&] { return QFile::remove(path(row.file)) && QDir(dir.path()).mkdir(row.file); };
+        = [&] { return QFile::remove(dir.filePath(row.file)) && QDir(dir.path()).mkdir(row.file); };
     writeFile("geburt.dat", oldBirthdays);
     writeFile("termin.dat", oldAppointments);
     ASSERT_TRUE(row.fault != Fault::UnreadableAtStart || folder());
     start();
     if (row.fault == Fault::UnreadableAtStart) {
         ASSERT_EQ(std::exchange(dialogs.warnings, {}).size(), 1); // "Datei nicht lesbar"
-        ASSERT_TRUE(QDir(path(row.file)).removeRecursively());
+        ASSERT_TRUE(QDir(dir.filePath(row.file)).removeRecursively());
         writeFile(row.file, readableAgain);
     }
     run(typing);
@@ -73,7 +73,7 @@ TEST_P(Save, BothFilesByteForByteOrOneWarningAndNothingChanged)
     if (row.fault == Fault::Immutable && QProcess::execute("chattr", {"+i", dir.path()}) != 0)
         GTEST_SKIP() << "chattr +i does not work here";
 
-    run({Click{"saveButton"}});
+    run({speichern});
 
     ASSERT_EQ(dialogs.warnings.size(), row.fault == Fault::None ? 0 : 1);
     for (const QString &given : dialogs.warnings) {
@@ -89,4 +89,3 @@ INSTANTIATE_TEST_SUITE_P(Rows, Save, ::testing::ValuesIn(rows),
                          [](const auto &info) { return std::string(info.param.name); });
 
 } // namespace
-} // namespace quirnel::testing

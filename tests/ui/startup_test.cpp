@@ -3,9 +3,7 @@
 
 #include "fixture.h"
 
-#include <QAbstractItemView>
-
-namespace quirnel::testing {
+using namespace quirnel::testing;
 namespace {
 
 using Startup = WindowTest;
@@ -14,9 +12,8 @@ TEST_F(Startup, BothFilesLoadedAndTheOverviewShown)
 {
     // Bare line feeds, no end after the last line, Windows-1252 quotes; read unsorted.
     // clang-format off
-    writeFile("geburt.dat", "29.11.1960     Paul Alt\n07.12.1990     Eva Klein\n06.12.1950     Tom \x84M\x93\n03.12.2000     Olaf Ost\n05.12.1976     Hans Muster");
-    writeFile("termin.dat", "05.12.2026  10:30 Uhr   Arzt\r\n06.12.2026  08:00 Uhr   Morgen\r\n05.12.2025  08:00 Uhr   Vorjahr\r\n05.12.2026  ************   Ganztags\r\n");
-    start();
+    start("29.11.1960     Paul Alt\n07.12.1990     Eva Klein\n06.12.1950     Tom \x84M\x93\n03.12.2000     Olaf Ost\n05.12.1976     Hans Muster",
+          "05.12.2026  10:30 Uhr   Arzt\r\n06.12.2026  08:00 Uhr   Morgen\r\n05.12.2025  08:00 Uhr   Vorjahr\r\n05.12.2026  ************   Ganztags\r\n");
     // What each control shows, its text or a list's lines. 29 November is this week's
     // Sunday; today's appointments are of this day and year.
     const struct { const char *control; QStringList want; } rows[] = {
@@ -45,4 +42,3 @@ TEST_F(Startup, BothFilesLoadedAndTheOverviewShown)
 }
 
 } // namespace
-} // namespace quirnel::testing

@@ -3,9 +3,7 @@
 
 #include "fixture.h"
 
-#include <QCalendarWidget>
-
-namespace quirnel::testing {
+using namespace quirnel::testing;
 namespace {
 
 using Views = WindowTest;
@@ -22,26 +20,26 @@ const QStringList appointments = QStringList(1100, "01.01.2020  08:00 Uhr   Alt"
 const QRectF spread{360, 2820, 6500, 2164}, spreadHeading{360, 2460, 6500, 255}, monthBox{360, 2817, 3135, 836}, weekBox{3720, 2817, 3135, 836}, jubileeBox{360, 4109, 3135, 836};
 struct Place { const char *control; QRectF twips; };
 const struct Row { const char *name; std::vector<Step> clicks; std::vector<Look> looks; const char *front, *behind; std::vector<Place> places = {}; const char *heading = nullptr; QStringList listed = {}; } rows[] = {
-    {"birthdays_from_jubilees", {Click{"jubileeButton"}, Click{"birthdayViewButton"}}, {{"birthdayList", Shown}, {"monthBirthdayList", Shown}, {"weekBirthdayList", Shown}, {"resultPanel", Hidden}},
+    {"birthdays_from_jubilees", {Click("jubileeButton"), Click("birthdayViewButton")}, {{"birthdayList", Shown}, {"monthBirthdayList", Shown}, {"weekBirthdayList", Shown}, {"resultPanel", Hidden}},
         "birthdayEditButton", "greetingRight", {{"jubileeList", jubileeBox}, {"jubileeHeading", {360, 3756, 3135, 255}}, {"monthBirthdayList", monthBox}, {"weekBirthdayList", weekBox}}},
-    {"birthday_month_from_appointments", {Click{"appointmentViewButton"}, Click{"birthdayMonthButton"}}, {{"birthdayList", Hidden}, {"appointmentList", Hidden}, {"calendar", Hidden}},
+    {"birthday_month_from_appointments", {Click("appointmentViewButton"), Click("birthdayMonthButton")}, {{"birthdayList", Hidden}, {"appointmentList", Hidden}, {"calendar", Hidden}},
         "monthBirthdayList", "weekBirthdayList", {{"monthBirthdayList", spread}, {"monthBirthdayHeading", spreadHeading}, {"weekBirthdayList", weekBox}}},
-    {"birthday_week_after_month", {Click{"birthdayMonthButton"}, Click{"birthdayWeekButton"}}, {{"monthBirthdayList", Hidden}, {"monthBirthdayHeading", Hidden}}, "weekBirthdayList", "jubileeList",
+    {"birthday_week_after_month", {Click("birthdayMonthButton"), Click("birthdayWeekButton")}, {{"monthBirthdayList", Hidden}, {"monthBirthdayHeading", Hidden}}, "weekBirthdayList", "jubileeList",
         {{"weekBirthdayList", spread}, {"weekBirthdayHeading", spreadHeading}, {"jubileeList", jubileeBox}}},
-    {"jubilees_from_today", {Click{"appointmentTodayButton"}, Click{"jubileeButton"}}, {{"monthBirthdayList", Hidden}, {"weekBirthdayList", Hidden}, {"resultPanel", Hidden}}, "jubileeHeading", "weekBirthdayHeading",
+    {"jubilees_from_today", {Click("appointmentTodayButton"), Click("jubileeButton")}, {{"monthBirthdayList", Hidden}, {"weekBirthdayList", Hidden}, {"resultPanel", Hidden}}, "jubileeHeading", "weekBirthdayHeading",
         {{"jubileeList", spread}, {"jubileeHeading", spreadHeading}}},
-    {"appointments_from_month_panel", {Click{"appointmentMonthButton"}, Click{"appointmentViewButton"}}, {{"appointmentListHeading", Shown}, {"resultPanel", Hidden}, {"monthPanel", Hidden}}, "appointmentTitle", "calendar"},
-    {"month_from_birthday_week", {Click{"birthdayWeekButton"}, Click{"appointmentMonthButton"}}, {{"birthdayList", Hidden}, {"resultOkButton", Hidden}, {"appointmentTitle", Hidden}},
+    {"appointments_from_month_panel", {Click("appointmentMonthButton"), Click("appointmentViewButton")}, {{"appointmentListHeading", Shown}, {"resultPanel", Hidden}, {"monthPanel", Hidden}}, "appointmentTitle", "calendar"},
+    {"month_from_birthday_week", {Click("birthdayWeekButton"), Click("appointmentMonthButton")}, {{"birthdayList", Hidden}, {"resultOkButton", Hidden}, {"appointmentTitle", Hidden}},
         "monthPanel", "calendar", {}, "Termine im Dezember", {advent, markt, chor, "06.12.2026  10:00 Uhr   Danach"}},
-    {"december_of_the_calendars_year", {Click{"appointmentViewButton"}, Click{"qt_calendar_nextmonth"}, Click{"appointmentMonthButton"}}, {{"resultList", Shown}, {"appointmentTitle", Hidden}},
+    {"december_of_the_calendars_year", {Click("appointmentViewButton"), Click("qt_calendar_nextmonth"), Click("appointmentMonthButton")}, {{"resultList", Shown}, {"appointmentTitle", Hidden}},
         "monthPanel", "calendar", {}, "Termine im Dezember", {"24.12.2027  18:00 Uhr   Heiligabend 2027"}},
-    {"march_twice_of_the_calendars_year", {Click{"appointmentViewButton"}, Click{"qt_calendar_nextmonth"}, Click{"appointmentMonthButton"}, Click{"month03"}, Click{"month03"}}, {},
+    {"march_twice_of_the_calendars_year", {Click("appointmentViewButton"), Click("qt_calendar_nextmonth"), Click("appointmentMonthButton"), Click("month03"), Click("month03")}, {},
         "monthPanel", "calendar", {}, "Termine im März", {"15.03.2027  ************   Urlaub 2027", "15.03.2027  14:00 Uhr   Folgejahr"}},
-    {"week_from_appointments", {Click{"appointmentViewButton"}, Click{"appointmentWeekButton"}}, {{"resultOkButton", Hidden}, {"monthPanel", Hidden}, {"weekTitle", Shown}, {"appointmentTitle", Hidden}},
+    {"week_from_appointments", {Click("appointmentViewButton"), Click("appointmentWeekButton")}, {{"resultOkButton", Hidden}, {"monthPanel", Hidden}, {"weekTitle", Shown}, {"appointmentTitle", Hidden}},
         "resultPanel", "appointmentList", {}, "Termine in dieser Woche", {advent, markt, chor, "29.11.2026  10:00 Uhr   Sonntag"}},
-    {"today_from_week", {Click{"appointmentWeekButton"}, Click{"appointmentTodayButton"}}, {{"resultOkButton", Hidden}, {"appointmentListHeading", Hidden}, {"calendar", Hidden}},
+    {"today_from_week", {Click("appointmentWeekButton"), Click("appointmentTodayButton")}, {{"resultOkButton", Hidden}, {"appointmentListHeading", Hidden}, {"calendar", Hidden}},
         "resultPanel", "monthBirthdayList", {}, "Termine heute:", {markt, chor}},
-    {"ok_at_startup", {Click{"resultOkButton"}}, {{"resultPanel", Hidden}}, "appointmentEditButton", "greetingLeft"},
+    {"ok_at_startup", {Click("resultOkButton")}, {{"resultPanel", Hidden}}, "appointmentEditButton", "greetingLeft"},
 };
 // clang-format on
 
@@ -73,4 +71,3 @@ TEST_F(Views, ButtonsShowCoverPlaceAndList)
 }
 
 } // namespace
-} // namespace quirnel::testing

@@ -2,15 +2,9 @@
 
 #include "fixture.h"
 
-#include <QFontMetrics>
-#include <QLabel>
-#include <QMenu>
 #include <QMenuBar>
 
-#include <algorithm>
-#include <tuple>
-
-namespace quirnel::testing {
+using namespace quirnel::testing;
 namespace {
 
 using Layout = WindowTest;
@@ -53,8 +47,9 @@ TEST_F(Layout, RowsStackingCaptionsAndMenus)
             << label->objectName().toStdString();
     // The lists' pop-up is a menu of its own without a title, not one of the bar.
     QStringList menus;
-    for (const QAction *bar :
-         window().menuBar()->actions() + QList{control<QMenu>("listMenu")->menuAction()})
+    const QList<QAction *> bars = window().menuBar()->actions()
+        << control<QMenu>("listMenu")->menuAction();
+    for (const QAction *bar : bars)
         for (const QAction *item : bar->menu()->actions())
             menus << bar->menu()->title() + ": " + item->text() + " " + item->shortcut().toString();
     // clang-format off
@@ -65,4 +60,3 @@ TEST_F(Layout, RowsStackingCaptionsAndMenus)
 }
 
 } // namespace
-} // namespace quirnel::testing
