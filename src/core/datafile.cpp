@@ -7,6 +7,11 @@
 #include <QSaveFile>
 
 #include <algorithm>
+#include <cerrno>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace quirnel::datafile {
 
@@ -50,19 +55,35 @@ QStringList splitLines(const QByteArray &bytes)
 ReadResult read(const QString &path)
 {
     ReadResult result;
-    QFile file(path);
-    if (!file.exists())
-        return result;
-    const auto unreadable = [&] {
+    const auto unreadable = [&](const QString &reason) {
         result.status = ReadResult::Status::Unreadable;
-        result.error = file.errorString();
+        result.error = reason;
         return result;
     };
-    if (!file.open(QIODevice::ReadOnly))
-        return unreadable();
+    // Opened without blocking, so that a FIFO in the file's place cannot hang the start,
+    // and checked on the open file, so that nothing can be swapped in between.
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
+        if (errno == ENOENT)
+            return result;
+        return unreadable(qt_error_string(errno));
+    }
+    QFile file;
+    file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle);
+    struct stat info { };
+    if (::fstat(fd, &info) != 0)
+        return unreadable(qt_error_string(errno));
+    if (!S_ISREG(info.st_mode))
+        return unreadable(QStringLiteral("Sie ist keine gewöhnliche Datei."));
+    const auto tooLarge = [&] {
+        return unreadable(QStringLiteral("Sie ist größer als 256 MiB; so groß wird kein "
+                                         "Kalender."));
+    };
+    if (info.st_size > maxFileSize)
+        return tooLarge();
     // Decoded a block at a time into the text, so that the bytes are never all in memory
     // beside it.
-    QString text(file.size(), Qt::Uninitialized);
+    QString text(info.st_size, Qt::Uninitialized);
     QByteArray block(qsizetype(1) << 20, Qt::Uninitialized);
     qsizetype total = 0;
     qsizetype lineEnds = 0;
@@ -70,11 +91,13 @@ ReadResult read(const QString &path)
         if (total == text.size()) {
             if (file.atEnd())
                 break;
+            if (total >= maxFileSize)
+                return tooLarge();
             text.resize(total + block.size()); // grown since its size was taken
         }
         const qint64 count = file.read(block.data(), std::min(block.size(), text.size() - total));
         if (count < 0)
-            return unreadable();
+            return unreadable(file.errorString());
         if (count == 0)
             break;
         const QByteArrayView read(block.constData(), count);

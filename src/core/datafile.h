@@ -24,6 +24,9 @@ struct ReadResult {
     QStringList lines;
     QString error; // the reason, when Unreadable
 };
+// Only a regular file of at most maxFileSize bytes is read; anything else in its place
+// (a folder, a FIFO, a device) is Unreadable with the reason.
+inline constexpr qint64 maxFileSize = qint64(256) << 20;
 ReadResult read(const QString &path);
 
 // The bytes of a whole file: every entry followed by CR LF.

@@ -53,8 +53,21 @@ TEST(DataFile, ReadAndSave)
               (("a\r\n\r\ny\rz\r\r\n" + all + "\r\n").repeated(9000) + "end\r\n").split('\n'));
     EXPECT_EQ(datafile::read(termin).lines, loaded.lines);
     EXPECT_EQ(datafile::read(dir.filePath("x.dat")).status, Status::Missing);
-    const auto unreadable = datafile::read(dir.path());
-    EXPECT_TRUE(unreadable.status == Status::Unreadable && !unreadable.error.isEmpty());
+    // Only a regular file is read: a folder, a FIFO (which would block) or an endless
+    // device in its place is unreadable with the reason, and so is a file no calendar fills.
+    ASSERT_EQ(mkfifo(QFile::encodeName(dir.filePath("fifo")).constData(), 0600), 0);
+    ASSERT_TRUE(QFile::link("/dev/zero", dir.filePath("zero")));
+    QFile huge(dir.filePath("huge"));
+    ASSERT_TRUE(huge.open(QIODevice::WriteOnly) && huge.resize(datafile::maxFileSize + 1));
+    for (const auto &[name, reason] :
+         {std::pair(QString(), "Sie ist keine gewöhnliche Datei."),
+          std::pair(QString("fifo"), "Sie ist keine gewöhnliche Datei."),
+          std::pair(QString("zero"), "Sie ist keine gewöhnliche Datei."),
+          std::pair(QString("huge"), "Sie ist größer als 256 MiB; so groß wird kein Kalender.")}) {
+        const auto unreadable = datafile::read(dir.filePath(name));
+        EXPECT_EQ(unreadable.status, Status::Unreadable) << name.toStdString();
+        EXPECT_EQ(unreadable.error, QString::fromUtf8(reason)) << name.toStdString();
+    }
     // An entry Windows-1252 cannot store is named, and no bytes come out to be written.
     const auto bad = datafile::encode({"ok", "a\u4E2Db", "\U0001F600"});
     EXPECT_TRUE(bad.badEntry == 1 && bad.bytes.isEmpty()) << bad.badEntry;
