@@ -98,8 +98,12 @@ ReadResult read(const QString &path)
         const qint64 count = file.read(block.data(), std::min(block.size(), text.size() - total));
         if (count < 0)
             return unreadable(file.errorString());
-        if (count == 0)
+        if (count == 0) {
+            // Half a file taken for the whole would be saved back as the whole.
+            if (total < info.st_size)
+                return unreadable(QStringLiteral("Sie ließ sich nicht bis zum Ende lesen."));
             break;
+        }
         const QByteArrayView read(block.constData(), count);
         cp1252::decodeInto(reinterpret_cast<char16_t *>(text.data()) + total, read);
         lineEnds += std::count(read.begin(), read.end(), '\n');
@@ -153,6 +157,13 @@ std::optional<SaveError> write(const QString &path, const QByteArray &bytes)
     // commit() ignores a failing flush of buffered bytes and renames an incomplete file.
     if (!file.flush()) {
         const SaveError error = failed();
+        file.cancelWriting();
+        return error;
+    }
+    // commit() ignores a failing sync too, where a network share or a failing stick
+    // reports what it could not store.
+    if (::fsync(file.handle()) != 0) {
+        const SaveError error{QFileInfo(path).fileName(), qt_error_string(errno)};
         file.cancelWriting();
         return error;
     }

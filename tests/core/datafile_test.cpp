@@ -59,14 +59,10 @@ TEST(DataFile, ReadAndSave)
     ASSERT_TRUE(QFile::link("/dev/zero", dir.filePath("zero")));
     QFile huge(dir.filePath("huge"));
     ASSERT_TRUE(huge.open(QIODevice::WriteOnly) && huge.resize(datafile::maxFileSize + 1));
-    for (const auto &[name, reason] :
-         {std::pair(QString(), "Sie ist keine gewöhnliche Datei."),
-          std::pair(QString("fifo"), "Sie ist keine gewöhnliche Datei."),
-          std::pair(QString("zero"), "Sie ist keine gewöhnliche Datei."),
-          std::pair(QString("huge"), "Sie ist größer als 256 MiB; so groß wird kein Kalender.")}) {
-        const auto unreadable = datafile::read(dir.filePath(name));
-        EXPECT_EQ(unreadable.status, Status::Unreadable) << name.toStdString();
-        EXPECT_EQ(unreadable.error, QString::fromUtf8(reason)) << name.toStdString();
+    for (const char *name : {"", "fifo", "zero", "huge"}) {
+        const auto read = datafile::read(dir.filePath(name));
+        EXPECT_TRUE(read.status == Status::Unreadable && read.error.startsWith("Sie ist ")) << name;
+        EXPECT_EQ(read.error.contains("256 MiB"), *name == 'h') << read.error.toStdString();
     }
     // An entry Windows-1252 cannot store is named, and no bytes come out to be written.
     const auto bad = datafile::encode({"ok", "a\u4E2Db", "\U0001F600"});
