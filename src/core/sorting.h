@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <algorithm>
+
 // The sorted lists keep their entries in ascending order without regard to case.
 namespace quirnel::sorting {
 
@@ -11,27 +13,10 @@ bool lessNoCase(const QString &a, const QString &b);
 QStringList sortedNoCase(QStringList lines);
 // The same, but lines already in order (as saved files are) are only checked.
 QStringList inOrder(QStringList lines);
-// Index at which a new line keeps a sorted sequence sorted (after equal entries); the
-// sequence is read through at(i), so that a list widget needs no copy of its lines.
-template<typename At>
-qsizetype insertPosition(qsizetype count, At at, const QString &line)
-{
-    qsizetype low = 0;
-    qsizetype high = count;
-    while (low < high) {
-        const qsizetype mid = (low + high) / 2;
-        if (lessNoCase(line, at(mid)))
-            high = mid;
-        else
-            low = mid + 1;
-    }
-    return low;
-}
-
+// Index at which a new line keeps a sorted list sorted: after the entries equal to it.
 inline qsizetype insertPosition(const QStringList &sorted, const QString &line)
 {
-    return insertPosition(
-        sorted.size(), [&](qsizetype i) { return sorted.at(i); }, line);
+    return std::upper_bound(sorted.begin(), sorted.end(), line, lessNoCase) - sorted.begin();
 }
 
 } // namespace quirnel::sorting

@@ -19,7 +19,7 @@ constexpr auto table = std::to_array<ControlRow>({
     {"greetingRightOutline", Kind::Shape, "", "", "", Visible, {4920, 1560, 1935, 855}},
     {"dayNameLabel", Kind::Label, "", "", "", Visible | Bordered | Centred | Bold, {2400, 240, 2415, 375}, {pink, 0, 12}},
     {"dateLabel", Kind::Label, "", "", "", Visible | Bordered | Centred, {2400, 600, 2415, 390}, {white, 0, 14.25}},
-    {"clockLabel", Kind::Label, "", "Label14", "", Visible | Bordered | Centred, {2400, 1035, 2415, 255}, {white}},
+    {"clockLabel", Kind::Label, "", "", "", Visible | Bordered | Centred, {2400, 1035, 2415, 255}, {white}},
     {"todayHeading", Kind::Label, "", "", "", Hidden | Bordered | Centred, {2400, 1320, 2415, 255}, {paleYellow, 0, 8.25}},
     {"weekBirthdayHeading", Kind::Label, "", "Geburtstage in dieser Woche", "", Visible | Bordered | Centred, {3720, 2520, 3135, 255}, caption},
     {"monthBirthdayHeading", Kind::Label, "", "", "", Visible | Bordered | Centred, {375, 2520, 3105, 255}, {paleYellow, darkGrey, 8.25}},
@@ -72,7 +72,7 @@ constexpr auto table = std::to_array<ControlRow>({
     // Top centre: the calendar and what lies in front of it.
     {"calendar", Kind::Calendar, "", "", "", Hidden, {2325, 180, 2550, 2280}, {grey}},
     {"appointmentTitle", Kind::Text, "", "Terminübersicht", "", Hidden | Centred, {2400, 225, 2415, 330}, {tipYellow, 0, 9.75}},
-    {"weekTitle", Kind::Text, "", "Text11", "", Hidden | Centred, {2385, 225, 2445, 330}, {tipYellow, 0, 9.75}},
+    {"weekTitle", Kind::Text, "", "", "", Hidden | Centred, {2385, 225, 2445, 330}, {tipYellow, 0, 9.75}},
     {"monthPanel", Kind::Panel, "", "", "", Hidden, {2385, 135, 2445, 2295}, {grey}},
     {"monthPanelTitle", Kind::Text, "monthPanel", "Monats-Auswahl", "", Visible | Centred, {90, 180, 2265, 360}, {tipYellow, 0, 9.75}},
     {"monthPanelRule", Kind::Rule, "monthPanel", "", "", Visible, {90, 615, 2265, 15}, {white}},
@@ -132,8 +132,8 @@ constexpr auto table = std::to_array<ControlRow>({
     {"exitButton", Kind::Button, "", "Exit", "Editier-Modus beenden ", Visible, {6090, 6255, 750, 375}},
 
     // Birthday record counters.
-    {"birthdayFileCount", Kind::Text, "", "Text6", "", Hidden, {5040, 2040, 615, 285}},
-    {"birthdayListCount", Kind::Text, "", "Text7", "", Hidden, {6120, 2040, 615, 285}},
+    {"birthdayFileCount", Kind::Text, "", "", "", Hidden, {5040, 2040, 615, 285}},
+    {"birthdayListCount", Kind::Text, "", "", "", Hidden, {6120, 2040, 615, 285}},
 
     // The help page, in front of everything.
     {"helpPage", Kind::Panel, "", "", "", Hidden, {0, 0, 7170, 9840}, {grey}},

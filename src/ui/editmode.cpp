@@ -314,8 +314,8 @@ void MainWindow::insertEntry()
 
 void MainWindow::showListCounts()
 {
-    birthdayListCount->setText(QString::number(m_session.list(DataList::Birthdays).count()));
-    appointmentListCount->setText(QString::number(m_session.list(DataList::Appointments).count()));
+    showListCount(DataList::Birthdays);
+    showListCount(DataList::Appointments);
 }
 
 void MainWindow::updateInsertButton()
