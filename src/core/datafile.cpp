@@ -4,7 +4,8 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
+#include <QDir>
+#include <QRandomGenerator>
 
 #include <algorithm>
 #include <cerrno>
@@ -45,6 +46,17 @@ QStringList linesOf(QString text, qsizetype lineEnds)
     return lines;
 }
 
+Stamp stampFrom(const struct stat &info)
+{
+    const auto nanoseconds = [](const timespec &t) { return qint64(t.tv_sec) * 1000000000 + t.tv_nsec; };
+    return {true,
+            quint64(info.st_dev),
+            quint64(info.st_ino),
+            qint64(info.st_size),
+            nanoseconds(info.st_mtim),
+            nanoseconds(info.st_ctim)};
+}
+
 } // namespace
 
 QStringList splitLines(const QByteArray &bytes)
@@ -64,9 +76,15 @@ ReadResult read(const QString &path)
     // and checked on the open file, so that nothing can be swapped in between.
     const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) {
-        if (errno == ENOENT)
+        const int error = errno;
+        if (error == ENOENT)
             return result;
-        return unreadable(qt_error_string(errno));
+        // Without the right to search the folder every file in it looks missing or barred.
+        const QString folder = QFileInfo(path).absolutePath();
+        if (error == EACCES && ::access(QFile::encodeName(folder).constData(), X_OK) != 0)
+            return unreadable(QStringLiteral("Der Ordner \"%1\" darf nicht durchsucht werden (%2).")
+                                  .arg(QDir::toNativeSeparators(folder), qt_error_string(error)));
+        return unreadable(qt_error_string(error));
     }
     QFile file;
     file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle);
@@ -111,6 +129,7 @@ ReadResult read(const QString &path)
     }
     text.truncate(total);
     result.status = ReadResult::Status::Loaded;
+    result.stamp = stampFrom(info);
     result.lines = linesOf(std::move(text), lineEnds);
     return result;
 }
@@ -134,42 +153,165 @@ Encoded encode(const QStringList &lines)
     return result;
 }
 
-std::optional<SaveError> write(const QString &path, const QByteArray &bytes)
+namespace {
+
+QString errorText(int error)
 {
-    QSaveFile file(path);
-    // Writing in place would defeat the point: the old file must survive a failure.
-    file.setDirectWriteFallback(false);
-    const auto failed = [&] { return SaveError{QFileInfo(path).fileName(), file.errorString()}; };
-    if (!file.open(QIODevice::WriteOnly))
-        return failed();
-    // A full disk first shows as a short write without an error, and commit() would
-    // still succeed with a truncated file; writing the rest brings out the reason.
+    return qt_error_string(error);
+}
+
+// The copy a save writes before it replaces the file; the name says whose it is, so that
+// a copy left by a crash can be told from the user's own files.
+QString copyPrefix(const QFileInfo &target)
+{
+    return target.fileName() + QStringLiteral(".quirnel-");
+}
+
+void removeLeftCopies(const QFileInfo &target)
+{
+    const QDir dir = target.dir();
+    const QStringList left = dir.entryList({copyPrefix(target) + QStringLiteral("??????")},
+                                           QDir::Files | QDir::NoSymLinks | QDir::Hidden);
+    for (const QString &name : left)
+        QFile::remove(dir.filePath(name));
+}
+
+mode_t processUmask()
+{
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    return mask;
+}
+
+struct Copy {
+    QByteArray target, path;
+    int fd = -1;
+};
+
+// Created readable by the user alone while it is incomplete.
+std::optional<int> createCopy(const QFileInfo &target, Copy &copy)
+{
+    static const char letters[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        QString name = copyPrefix(target);
+        for (int i = 0; i < 6; ++i)
+            name += QLatin1Char(letters[QRandomGenerator::global()->bounded(62)]);
+        copy.path = QFile::encodeName(target.dir().filePath(name));
+        copy.fd = ::open(copy.path.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+        if (copy.fd >= 0)
+            return std::nullopt;
+        if (errno != EEXIST)
+            return errno;
+    }
+    return EEXIST;
+}
+
+// Owner and group as before where this user may set them (root may, a member of the
+// group may set the group), then the mode, which a change of owner would clear in part.
+void takeOverAttributes(int fd, const std::optional<struct stat> &old)
+{
+    if (!old) {
+        ::fchmod(fd, 0666 & ~processUmask());
+        return;
+    }
+    if (old->st_uid != ::geteuid() || old->st_gid != ::getegid()) {
+        if (::fchown(fd, old->st_uid, old->st_gid) != 0)
+            (void)::fchown(fd, uid_t(-1), old->st_gid);
+    }
+    ::fchmod(fd, old->st_mode & 07777);
+}
+
+std::optional<int> writeAllBytes(int fd, const QByteArray &bytes)
+{
     qsizetype written = 0;
     while (written < bytes.size()) {
-        const qint64 count = file.write(bytes.constData() + written, bytes.size() - written);
-        if (count <= 0) {
-            const SaveError error = failed();
-            file.cancelWriting();
-            return error;
-        }
+        const ssize_t count = ::write(fd, bytes.constData() + written, size_t(bytes.size() - written));
+        if (count < 0 && errno == EINTR)
+            continue;
+        if (count <= 0)
+            return count < 0 ? errno : ENOSPC;
         written += count;
     }
-    // commit() ignores a failing flush of buffered bytes and renames an incomplete file.
-    if (!file.flush()) {
-        const SaveError error = failed();
-        file.cancelWriting();
-        return error;
-    }
-    // commit() ignores a failing sync too, where a network share or a failing stick
-    // reports what it could not store.
-    if (::fsync(file.handle()) != 0) {
-        const SaveError error{QFileInfo(path).fileName(), qt_error_string(errno)};
-        file.cancelWriting();
-        return error;
-    }
-    if (!file.commit())
-        return failed();
     return std::nullopt;
+}
+
+void syncFolder(const QByteArray &file)
+{
+    const int fd = ::open(QFile::encodeName(QFileInfo(QFile::decodeName(file)).path()).constData(),
+                          O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd >= 0) {
+        ::fsync(fd);
+        ::close(fd);
+    }
+}
+
+} // namespace
+
+Stamp stampOf(const QString &path)
+{
+    struct stat info { };
+    if (::stat(QFile::encodeName(path).constData(), &info) != 0)
+        return {};
+    return stampFrom(info);
+}
+
+Written write(const QList<FileBytes> &files)
+{
+    Written result;
+    QList<Copy> copies;
+    const auto fail = [&](qsizetype index, int error, const QString &reason = {}) {
+        for (const Copy &copy : copies) {
+            if (copy.fd >= 0)
+                ::close(copy.fd);
+            ::unlink(copy.path.constData());
+        }
+        result.error = SaveError{QFileInfo(files[index].path).fileName(),
+                                 reason.isEmpty() ? errorText(error) : reason};
+        return result;
+    };
+    for (qsizetype i = 0; i < files.size(); ++i) {
+        // A link is followed, so that the file it points to is replaced, not the link.
+        QFileInfo target(files[i].path);
+        if (target.exists())
+            target.setFile(target.canonicalFilePath());
+        std::optional<struct stat> old;
+        struct stat info { };
+        const QByteArray targetPath = QFile::encodeName(target.absoluteFilePath());
+        if (::stat(targetPath.constData(), &info) == 0) {
+            if (!S_ISREG(info.st_mode))
+                return fail(i, 0, QStringLiteral("Sie ist keine gewöhnliche Datei."));
+            // A file the user made read-only stays as it is.
+            if (::faccessat(AT_FDCWD, targetPath.constData(), W_OK, AT_EACCESS) != 0)
+                return fail(i, errno);
+            old = info;
+        }
+        removeLeftCopies(target);
+        Copy copy{targetPath, {}, -1};
+        if (const auto error = createCopy(target, copy))
+            return fail(i, *error);
+        copies.append(copy);
+        takeOverAttributes(copy.fd, old);
+        if (const auto error = writeAllBytes(copy.fd, files[i].bytes))
+            return fail(i, *error);
+        // Where a network share or a failing stick first reports what it could not store.
+        const int synced = ::fsync(copy.fd) == 0 ? 0 : errno;
+        const int closed = ::close(std::exchange(copies.last().fd, -1)) == 0 ? 0 : errno;
+        if (synced != 0 || closed != 0)
+            return fail(i, synced != 0 ? synced : closed);
+    }
+    for (qsizetype i = 0; i < copies.size(); ++i) {
+        if (::rename(copies[i].path.constData(), copies[i].target.constData()) != 0) {
+            const int error = errno;
+            copies.remove(0, i);
+            result.replaced = i;
+            return fail(i, error);
+        }
+        syncFolder(copies[i].target);
+    }
+    result.replaced = files.size();
+    for (const FileBytes &file : files)
+        result.stamps.append(stampOf(file.path));
+    return result;
 }
 
 } // namespace quirnel::datafile

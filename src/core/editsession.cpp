@@ -10,7 +10,8 @@ EditSession::EditSession()
     of(DataList::Appointments).lines = &m_appointments;
 }
 
-void EditSession::load(DataList which, QStringList lines, bool readable)
+void EditSession::load(DataList which, QStringList lines, bool readable,
+                       const datafile::Stamp &stamp)
 {
     Side &side = of(which);
     side.lines->setLines(std::move(lines));
@@ -19,6 +20,7 @@ void EditSession::load(DataList which, QStringList lines, bool readable)
     side.emptied.clear();
     side.selected = -1;
     side.readable = readable;
+    side.stamp = stamp;
     if (m_held && m_held->list == which)
         m_held.reset();
 }
@@ -88,12 +90,24 @@ datafile::Encoded EditSession::bytesToSave(DataList which) const
 
 void EditSession::saved()
 {
-    m_held.reset();
-    for (Side &side : m_sides) {
-        side.lastSaved = side.lines->lines();
-        side.parked.clear();
-        side.emptied.clear();
+    for (const DataList which : {DataList::Birthdays, DataList::Appointments})
+        saved(which, stamp(which));
+}
+
+void EditSession::saved(DataList which, const datafile::Stamp &stamp,
+                        std::optional<QStringList> merged)
+{
+    if (m_held && m_held->list == which)
+        m_held.reset();
+    Side &side = of(which);
+    if (merged) {
+        side.lines->setLines(*std::move(merged));
+        side.selected = -1;
     }
+    side.lastSaved = side.lines->lines();
+    side.parked.clear();
+    side.emptied.clear();
+    side.stamp = stamp;
 }
 
 bool EditSession::hasUnsavedChanges() const

@@ -28,8 +28,12 @@ public:
 
     // Replaces a list and all it had taken out; what is loaded counts as saved. A file that
     // could not be read gives an empty list that must never be saved over it.
-    void load(DataList which, QStringList lines, bool readable = true);
+    void load(DataList which, QStringList lines, bool readable = true,
+              const datafile::Stamp &stamp = {});
     bool wasReadable(DataList which) const { return of(which).readable; }
+    // The lines as last loaded or saved, and which version of the file they came from.
+    const QStringList &lastSaved(DataList which) const { return of(which).lastSaved; }
+    const datafile::Stamp &stamp(DataList which) const { return of(which).stamp; }
 
     LineList &list(DataList which) { return *of(which).lines; }
     const LineList &list(DataList which) const { return *of(which).lines; }
@@ -64,6 +68,10 @@ public:
     // "Speichern": the whole file for a list; the caller writes both, then calls saved().
     datafile::Encoded bytesToSave(DataList which) const;
     void saved();
+    // Both files are written, one of them merged with what another program changed: the
+    // list shows what its file now holds.
+    void saved(DataList which, const datafile::Stamp &stamp,
+               std::optional<QStringList> merged = std::nullopt);
 
     bool hasUnsavedChanges() const;
 
@@ -75,6 +83,7 @@ private:
         QStringList emptied;
         int selected = -1;
         bool readable = true;
+        datafile::Stamp stamp;
     };
     Side &of(DataList which) { return m_sides[std::size_t(which)]; }
     const Side &of(DataList which) const { return m_sides[std::size_t(which)]; }

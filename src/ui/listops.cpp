@@ -5,6 +5,7 @@
 #include "ui/mainwindow.h"
 
 #include "core/lines.h"
+#include "core/saving.h"
 #include "ui/layout.h"
 #include "ui/listview.h"
 
@@ -199,60 +200,88 @@ void MainWindow::openListMenu(DataList which, const QPoint &globalPos)
         listMenu->popup(globalPos);
 }
 
-bool MainWindow::writeBothFiles()
+// One warning when a save could not happen; nothing of the edit state has changed then.
+void MainWindow::warnSaveProblem(const saving::Outcome &outcome)
 {
-    const struct {
-        DataList list;
-        const char *name;
-    } files[] = {{DataList::Birthdays, datafile::birthdayFileName},
-                 {DataList::Appointments, datafile::appointmentFileName}};
+    using Problem = saving::Outcome::Problem;
+    const QString notPossible = QStringLiteral("Speichern nicht möglich");
+    switch (outcome.problem) {
+    case Problem::None:
+        return;
+    case Problem::UnreadableAtStart:
+        m_dialogs->warn(this, notPossible,
+                        QStringLiteral("Die Datei \"%1\" konnte beim Start nicht gelesen "
+                                       "werden. Damit ihr Inhalt nicht verloren geht, wird "
+                                       "nicht gespeichert.\n\nBitte das Programm neu starten, "
+                                       "sobald die Datei wieder lesbar ist.")
+                            .arg(outcome.file));
+        return;
+    case Problem::CannotStore:
+        m_dialogs->warn(this, notPossible,
+                        QStringLiteral("Der Eintrag\n%1\nenthält ein Zeichen, das in der Datei "
+                                       "\"%2\" nicht gespeichert werden kann.\n\nBitte den "
+                                       "Eintrag ändern; es wurde nichts gespeichert.")
+                            .arg(outcome.detail, outcome.file));
+        return;
+    case Problem::UnreadableNow:
+        m_dialogs->warn(this, notPossible,
+                        QStringLiteral("Die Datei \"%1\" wurde von einem anderen Programm "
+                                       "geändert und lässt sich nicht lesen:\n%2\n\nDamit "
+                                       "nichts verloren geht, wird nicht gespeichert.")
+                            .arg(outcome.file, outcome.detail));
+        return;
+    case Problem::WriteFailed:
+        // The birthdays may already be written when the appointments fail: say so.
+        m_dialogs->warn(
+            this, QStringLiteral("Speichern fehlgeschlagen"),
+            QStringLiteral("Die Datei \"%1\" konnte nicht gespeichert werden:\n%2\n\n%3")
+                .arg(outcome.file, outcome.detail,
+                     outcome.birthdaysReplaced
+                         ? QStringLiteral("Die Geburtstage sind gespeichert, die Termine nicht.")
+                         : QStringLiteral("Die Änderungen sind nicht gespeichert.")));
+        return;
+    }
+}
 
-    QByteArray bytes[2];
-    for (int i = 0; i < 2; ++i) {
-        const QString name = QString::fromUtf8(files[i].name);
-        if (!m_session.wasReadable(files[i].list)) {
-            m_dialogs->warn(this, QStringLiteral("Speichern nicht möglich"),
-                            QStringLiteral("Die Datei \"%1\" konnte beim Start nicht gelesen "
-                                           "werden. Damit ihr Inhalt nicht verloren geht, wird "
-                                           "nicht gespeichert.\n\nBitte das Programm neu starten, "
-                                           "sobald die Datei wieder lesbar ist.")
-                                .arg(name));
-            return false;
-        }
-        const datafile::Encoded encoded = m_session.bytesToSave(files[i].list);
-        if (encoded.badEntry >= 0) {
-            m_dialogs->warn(this, QStringLiteral("Speichern nicht möglich"),
-                            QStringLiteral("Der Eintrag\n%1\nenthält ein Zeichen, das in der Datei "
-                                           "\"%2\" nicht gespeichert werden kann.\n\nBitte den "
-                                           "Eintrag ändern; es wurde nichts gespeichert.")
-                                .arg(m_session.list(files[i].list).line(encoded.badEntry), name));
-            return false;
-        }
-        bytes[i] = encoded.bytes;
+// What another program changed in the files is kept beside the user's changes; the
+// user learns once what it was.
+void MainWindow::reportChangesFromOutside(const QList<saving::FromOutside> &changes)
+{
+    if (changes.isEmpty())
+        return;
+    const auto listed = [](const QString &caption, const QStringList &lines) {
+        if (lines.isEmpty())
+            return QString();
+        constexpr qsizetype shown = 5;
+        QString text = QStringLiteral("\n%1 (%2):").arg(caption).arg(lines.size());
+        for (const QString &line : lines.first(std::min(shown, lines.size())))
+            text += QStringLiteral("\n   ") + line;
+        if (lines.size() > shown)
+            text += QStringLiteral("\n   … und %1 weitere").arg(lines.size() - shown);
+        return text;
+    };
+    QString text;
+    for (const saving::FromOutside &change : changes) {
+        text += QStringLiteral("Die Datei \"%1\" wurde seit dem Laden von einem anderen "
+                               "Programm geändert.")
+                    .arg(change.file);
+        text += listed(QStringLiteral("Dort hinzugekommen"), change.added);
+        text += listed(QStringLiteral("Dort entfernt"), change.removed);
+        text += QStringLiteral("\n\n");
     }
-    for (int i = 0; i < 2; ++i) {
-        if (const auto error = datafile::write(dataPath(files[i].name), bytes[i])) {
-            // The birthdays may already be written when the appointments fail: say so.
-            const QString outcome = i == 0
-                ? QStringLiteral("Die Änderungen sind nicht gespeichert.")
-                : QStringLiteral("Die Geburtstage sind gespeichert, die "
-                                 "Termine nicht.");
-            m_dialogs->warn(
-                this, QStringLiteral("Speichern fehlgeschlagen"),
-                QStringLiteral("Die Datei \"%1\" konnte nicht gespeichert werden:\n%2\n\n%3")
-                    .arg(error->file, error->reason, outcome));
-            return false;
-        }
-    }
-    return true;
+    text += QStringLiteral("Ihre Änderungen sind mit diesem Stand zusammengeführt und "
+                           "gespeichert; die Listen zeigen jetzt den gespeicherten Inhalt.");
+    m_dialogs->warn(this, QStringLiteral("Dateien von außen geändert"), text);
 }
 
 // Nothing of the edit state changes unless both files are written.
 void MainWindow::saveLists()
 {
-    if (!writeBothFiles())
+    const saving::Outcome outcome = saving::save(m_session, dataFolder());
+    if (outcome.problem != saving::Outcome::Problem::None) {
+        warnSaveProblem(outcome);
         return;
-    m_session.saved();
+    }
     const qsizetype birthdays = m_session.list(DataList::Birthdays).count();
     const qsizetype appointments = m_session.list(DataList::Appointments).count();
     saveStatus->show();
@@ -267,6 +296,8 @@ void MainWindow::saveLists()
     exitButton->setEnabled(true);
     showMinutePicker(false);
     saveStatusCaption->show();
+    showListCounts();
+    reportChangesFromOutside(outcome.outside);
 }
 
 } // namespace quirnel::ui

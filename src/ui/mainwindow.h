@@ -10,6 +10,7 @@
 
 #include "core/editsession.h"
 #include "core/overview.h"
+#include "core/saving.h"
 #include "ui/dialogs.h"
 
 #include <QDateTime>
@@ -84,6 +85,7 @@ private:
     std::shared_ptr<Loading> startLoading(); // shared: its deleter is made where it is complete
     void finishLoading(Loading &loading);
     void showOverview(const overview::Result &r);
+    QString dataFolder() const;
     QString dataPath(const char *name) const;
     // views.cpp
     void connectViews();
@@ -133,7 +135,8 @@ private:
     void lockLists(bool locked);
     void clearEditFields();
     void saveLists();
-    bool writeBothFiles();
+    void warnSaveProblem(const saving::Outcome &outcome);
+    void reportChangesFromOutside(const QList<saving::FromOutside> &changes);
     // calendarentry.cpp
     void connectCalendarEntry();
     void pickDate(QDate date);

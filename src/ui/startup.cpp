@@ -18,10 +18,14 @@
 
 namespace quirnel::ui {
 
+QString MainWindow::dataFolder() const
+{
+    return m_services.dataDir.isEmpty() ? QDir::currentPath() : m_services.dataDir;
+}
+
 QString MainWindow::dataPath(const char *name) const
 {
-    const QString dir = m_services.dataDir.isEmpty() ? QDir::currentPath() : m_services.dataDir;
-    return QDir(dir).filePath(QString::fromUtf8(name));
+    return QDir(dataFolder()).filePath(QString::fromUtf8(name));
 }
 
 struct MainWindow::Loading {
@@ -72,7 +76,7 @@ void MainWindow::finishLoading(Loading &loading)
                                            "Die Liste bleibt leer, und die Datei wird nicht "
                                            "überschrieben.")
                                 .arg(QString::fromUtf8(name), file.error));
-        m_session.load(list, std::move(file.lines), readable);
+        m_session.load(list, std::move(file.lines), readable, file.stamp);
     }
     showOverview(loading.overview);
 }

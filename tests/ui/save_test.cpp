@@ -30,8 +30,8 @@ enum class Fault { None, Folder, Immutable, UnreadableAtStart };
 const char *const refused = "Speichern nicht möglich\\|Die Datei \"%1\" konnte beim Start nicht gelesen werden\\. Damit ihr Inhalt nicht verloren geht, wird nicht gespeichert\\.\n\nBitte das Programm neu starten, sobald die Datei wieder lesbar ist\\.";
 const struct Row { const char *name; Fault fault; const char *file, *warning; QByteArray birthdays, appointments; } rows[] = {
     {"both_written", Fault::None, "", "", newBirthdays, newAppointments},
-    // A folder in place of the file; the birthdays are written before the appointments fail.
-    {"appointment_file_is_a_folder", Fault::Folder, "termin.dat", "Speichern fehlgeschlagen\\|Die Datei \"%1\" konnte nicht gespeichert werden:\n.+\n\nDie Geburtstage sind gespeichert, die Termine nicht\\.", newBirthdays, "<missing>"},
+    // A folder in place of the file: neither file is replaced.
+    {"appointment_file_is_a_folder", Fault::Folder, "termin.dat", "Speichern nicht möglich\\|Die Datei \"%1\" wurde von einem anderen Programm geändert und lässt sich nicht lesen:\nSie ist keine gewöhnliche Datei\\.\n\nDamit nichts verloren geht, wird nicht gespeichert\\.", oldBirthdays, "<missing>"},
     // The old file survives: it is replaced only once the new one is complete.
     {"immutable_folder", Fault::Immutable, "geburt.dat", "Speichern fehlgeschlagen\\|Die Datei \"%1\" konnte nicht gespeichert werden:\n.+\n\nDie Änderungen sind nicht gespeichert\\.", oldBirthdays, oldAppointments},
     // What could not be read at start may hold lines the list lacks, readable again or not.
