@@ -140,15 +140,17 @@ Encoded encode(const QStringList &lines)
     qsizetype size = 0;
     for (const QString &line : lines)
         size += line.size() + 2;
-    result.bytes.reserve(size);
+    result.bytes = QByteArray(size, Qt::Uninitialized);
+    char *out = result.bytes.data();
     for (qsizetype i = 0; i < lines.size(); ++i) {
-        if (!cp1252::canStore(lines[i])) {
+        if (!cp1252::encodeInto(out, lines[i])) {
             result.bytes.clear();
             result.badEntry = i;
             return result;
         }
-        result.bytes.append(cp1252::encode(lines[i]));
-        result.bytes.append("\r\n", 2);
+        out += lines[i].size();
+        *out++ = '\r';
+        *out++ = '\n';
     }
     return result;
 }

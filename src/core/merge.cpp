@@ -5,31 +5,54 @@
 #include <QHash>
 
 #include <algorithm>
-#include <iterator>
+#include <cstdlib>
 
 namespace quirnel::merge {
 
 namespace {
 
 struct Counts {
-    int base = 0, mine = 0, theirs = 0;
+    int mine = 0, theirs = 0;
 };
 
-// The lines of `from` that `than` lacks, as a multiset difference.
-QStringList minus(const QStringList &from, const QStringList &than)
+struct Diff {
+    QStringList onlyA, onlyB;
+};
+
+// The lines of a that b lacks and those of b that a lacks, counted, in one walk over both
+// sorted lists. The lists share most lines with each other, often the very same text.
+Diff diff(const QStringList &a, const QStringList &b)
 {
-    QHash<QString, int> left;
-    for (const QString &line : than)
-        ++left[line];
-    QStringList rest;
-    for (const QString &line : from) {
-        const auto found = left.find(line);
-        if (found != left.end() && found.value() > 0)
-            --found.value();
-        else
-            rest.append(line);
+    Diff d;
+    qsizetype i = 0, j = 0;
+    while (i < a.size() && j < b.size()) {
+        if (a[i].size() == b[j].size() && (a[i].constData() == b[j].constData() || a[i] == b[j])) {
+            ++i, ++j;
+        } else if (sorting::lessNoCase(a[i], b[j])) {
+            d.onlyA.append(a[i++]);
+        } else if (sorting::lessNoCase(b[j], a[i])) {
+            d.onlyB.append(b[j++]);
+        } else {
+            // Lines that differ only in case may stand in any order: match them by text.
+            qsizetype ie = i, je = j;
+            while (ie < a.size() && !sorting::lessNoCase(a[i], a[ie]))
+                ++ie;
+            while (je < b.size() && !sorting::lessNoCase(a[i], b[je]))
+                ++je;
+            QStringList rest = b.mid(j, je - j);
+            for (; i < ie; ++i) {
+                if (const qsizetype k = rest.indexOf(a[i]); k >= 0)
+                    rest.removeAt(k);
+                else
+                    d.onlyA.append(a[i]);
+            }
+            d.onlyB += rest;
+            j = je;
+        }
     }
-    return rest;
+    d.onlyA += a.mid(i);
+    d.onlyB += b.mid(j);
+    return d;
 }
 
 } // namespace
@@ -37,46 +60,60 @@ QStringList minus(const QStringList &from, const QStringList &than)
 Merged merge(const QStringList &base, const QStringList &mine, const QStringList &theirs)
 {
     Merged merged;
-    // The user's own changes are few beside the lists: both are the base but for them.
-    const QStringList added = minus(mine, base), removed = minus(base, mine);
-    merged.addedOutside = minus(theirs, base);
-    merged.removedOutside = minus(base, theirs);
+    const Diff own = diff(base, mine), other = diff(base, theirs);
+    merged.addedOutside = other.onlyB;
+    merged.removedOutside = other.onlyA;
 
     QHash<QString, Counts> counts;
-    for (const QString &line : added)
+    for (const QString &line : own.onlyB)
         ++counts[line].mine;
-    for (const QString &line : removed)
+    for (const QString &line : own.onlyA)
         --counts[line].mine;
-    for (const QString &line : merged.addedOutside)
+    for (const QString &line : other.onlyB)
         ++counts[line].theirs;
-    for (const QString &line : merged.removedOutside)
+    for (const QString &line : other.onlyA)
         --counts[line].theirs;
 
     // Per line, the other side's count plus the user's change, unless both changed it
     // alike; never below none.
-    QStringList toAdd;
-    QHash<QString, int> toRemove;
+    QStringList toAdd, toRemove;
     for (auto it = counts.cbegin(); it != counts.cend(); ++it) {
-        const int mineChange = it->mine, theirChange = it->theirs;
-        const int change = mineChange == theirChange ? 0 : mineChange;
-        if (change > 0)
-            toAdd.append(QList<QString>(change, it.key()));
-        else if (change < 0)
-            toRemove[it.key()] = -change;
+        const int change = it->mine == it->theirs ? 0 : it->mine;
+        (change > 0 ? toAdd : toRemove).append(QList<QString>(std::abs(change), it.key()));
     }
+    // The user's few changes are found in the file's many lines by binary search.
+    QList<qsizetype> gone;
+    for (const QString &line : toRemove) {
+        const auto [from, to] = std::equal_range(theirs.begin(), theirs.end(), line,
+                                                 sorting::lessNoCase);
+        for (auto it = from; it != to; ++it) {
+            const qsizetype at = it - theirs.begin();
+            if (*it == line && !gone.contains(at)) {
+                gone.append(at);
+                break;
+            }
+        }
+    }
+    std::sort(gone.begin(), gone.end());
     QStringList kept;
-    kept.reserve(theirs.size());
-    for (const QString &line : theirs) {
-        const auto found = toRemove.find(line);
-        if (found != toRemove.end() && found.value() > 0)
-            --found.value();
-        else
-            kept.append(line);
+    kept.reserve(theirs.size() - gone.size());
+    qsizetype next = 0;
+    for (const qsizetype at : gone) {
+        kept.append(theirs.sliced(next, at - next));
+        next = at + 1;
     }
+    kept.append(theirs.sliced(next));
+    // Each added line after the lines equal to it, as inserting it by hand would put it.
     toAdd = sorting::sortedNoCase(std::move(toAdd));
     merged.lines.reserve(kept.size() + toAdd.size());
-    std::merge(kept.begin(), kept.end(), toAdd.begin(), toAdd.end(),
-               std::back_inserter(merged.lines), sorting::lessNoCase);
+    next = 0;
+    for (const QString &line : toAdd) {
+        const qsizetype at = sorting::insertPosition(kept, line);
+        merged.lines.append(kept.sliced(next, at - next));
+        merged.lines.append(line);
+        next = at;
+    }
+    merged.lines.append(kept.sliced(next));
     return merged;
 }
 

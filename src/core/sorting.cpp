@@ -44,9 +44,14 @@ QStringList sortedNoCase(QStringList lines)
 
 QStringList inOrder(QStringList lines)
 {
-    if (std::is_sorted(lines.begin(), lines.end(), lessNoCase))
+    // A file another program appended to is in order but for its end: only that is sorted
+    // and merged in.
+    const auto rest = std::is_sorted_until(lines.begin(), lines.end(), lessNoCase);
+    if (rest == lines.end())
         return lines;
-    return sortedNoCase(std::move(lines));
+    std::stable_sort(rest, lines.end(), lessNoCase);
+    std::inplace_merge(lines.begin(), rest, lines.end(), lessNoCase);
+    return lines;
 }
 
 } // namespace quirnel::sorting

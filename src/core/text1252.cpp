@@ -33,11 +33,16 @@ int byteOf(char32_t ch)
 void decodeInto(char16_t *out, QByteArrayView bytes)
 {
     // Widening alone is what the compiler vectorises; the few bytes that differ from
-    // Latin-1 are mended after.
+    // Latin-1 are mended after, and looked for only where a quick scan finds one.
     const auto *in = reinterpret_cast<const unsigned char *>(bytes.data());
     const qsizetype size = bytes.size();
-    for (qsizetype i = 0; i < size; ++i)
+    bool differs = false;
+    for (qsizetype i = 0; i < size; ++i) {
         out[i] = in[i];
+        differs |= (in[i] & 0xE0) == 0x80;
+    }
+    if (!differs)
+        return;
     for (qsizetype i = 0; i < size; ++i) {
         if ((in[i] & 0xE0) == 0x80)
             out[i] = high[in[i] - 0x80];
@@ -60,6 +65,29 @@ bool canStore(QStringView text)
 {
     // Surrogates are never storable, paired or not, so code units suffice here.
     return std::ranges::all_of(text, [](QChar c) { return byteOf(c.unicode()) >= 0; });
+}
+
+bool encodeInto(char *out, QStringView text)
+{
+    // Text that is all Latin-1 outside 0x80-0x9F, nearly every line, narrows as it is, in
+    // two loops the compiler vectorises; the rest goes through the table.
+    const auto *in = reinterpret_cast<const char16_t *>(text.data());
+    const qsizetype size = text.size();
+    bool plain = true;
+    for (qsizetype i = 0; i < size; ++i)
+        plain &= in[i] < 0x80 || (in[i] >= 0xA0 && in[i] <= 0xFF);
+    if (plain) {
+        for (qsizetype i = 0; i < size; ++i)
+            out[i] = static_cast<char>(in[i]);
+        return true;
+    }
+    for (qsizetype i = 0; i < size; ++i) {
+        const int b = byteOf(in[i]);
+        if (b < 0)
+            return false;
+        out[i] = static_cast<char>(b);
+    }
+    return true;
 }
 
 QByteArray encode(QStringView text)

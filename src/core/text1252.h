@@ -21,5 +21,8 @@ bool canStore(QStringView text);
 // Bytes for text that canStore(); characters it cannot store become '?'. Callers
 // that must not lose anything check canStore() first.
 QByteArray encode(QStringView text);
+// Writes the byte of each character of text to out, which has room for text.size()
+// bytes; false, with out left half written, when a character has no byte.
+bool encodeInto(char *out, QStringView text);
 
 } // namespace quirnel::cp1252
