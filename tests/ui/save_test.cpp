@@ -89,3 +89,22 @@ INSTANTIATE_TEST_SUITE_P(Rows, Save, ::testing::ValuesIn(rows),
                          [](const auto &info) { return std::string(info.param.name); });
 
 } // namespace
+
+// Another program appends to geburt.dat while the user edits: both additions are saved,
+// the list shows them, and one warning says what came from outside.
+TEST_F(WindowTest, SaveMergesWhatAnotherProgramAdded)
+{
+    start(oldBirthdays, oldAppointments);
+    run({gDaten, Type("nameField", "Jürgen Öß"), Type("dateField", "24.12.1970"), einfuegen});
+    writeFile("geburt.dat", oldBirthdays + "01.01.1950     Anna\r\n");
+    run({speichern});
+    const QByteArray merged = "01.01.1950     Anna\r\n" + newBirthdays;
+    EXPECT_TRUE(sameBytes(merged, readFile("geburt.dat")));
+    EXPECT_EQ(lines("birthdayList").join("\r\n") + "\r\n", QString::fromLatin1(merged));
+    ASSERT_EQ(dialogs.warnings.size(), 1);
+    EXPECT_TRUE(dialogs.warnings[0].startsWith(
+        "Dateien von außen geändert|Die Datei \"geburt.dat\" wurde seit dem Laden von einem "
+        "anderen Programm geändert.\nDort hinzugekommen (1):\n   01.01.1950     Anna\n\n"))
+        << dialogs.warnings[0].toStdString();
+    EXPECT_EQ(text("birthdayListCount"), "3");
+}
