@@ -57,6 +57,8 @@ void MainWindow::tick()
     if (date != m_startDate && date != m_restartFailedOn && !m_restarting && !hasUnsavedChanges()
         && !editFieldsHoldText() && !QApplication::activeModalWidget())
         restart();
+    if (m_startedAt.isValid())
+        checkReminders(now);
     if (!m_restarting)
         scheduleTick();
 }

@@ -12,6 +12,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSettings>
 #include <QTextBrowser>
 #include <QTextEdit>
 #include <QTimer>
@@ -78,12 +79,15 @@ MainWindow::MainWindow(Services services)
     connectListOps();
     connectCalendarEntry();
     connectSearch();
+    connectReminders();
     helpText->setHtml(helpPageHtml());
     m_startDate = today();
     calendar->setSelectedDate(today());
     finishLoading(*loading);
     setClockFormats();
     tick();
+    // The first reminders come with the next tick, after the window is up.
+    m_startedAt = m_services.now();
 }
 
 MainWindow::~MainWindow() = default;
@@ -176,6 +180,7 @@ void MainWindow::buildMenus()
     QMenu *options = menu("optionsMenu", QStringLiteral("&Optionen"));
     searchAction = action(options, "searchAction", QStringLiteral("Eintrag suchen"));
     quickInfoOffAction = action(options, "quickInfoOffAction", QStringLiteral("Quick-Info aus"));
+    buildReminderMenu(options);
 
     QMenu *help = menu("helpMenu", QStringLiteral("&Hilfe"));
     aboutAction = action(help, "aboutAction", QStringLiteral("&Info"),

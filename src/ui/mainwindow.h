@@ -10,8 +10,10 @@
 
 #include "core/editsession.h"
 #include "core/overview.h"
+#include "core/reminders.h"
 #include "core/saving.h"
 #include "ui/dialogs.h"
+#include "ui/notifier.h"
 
 #include <QDateTime>
 #include <QLocale>
@@ -29,6 +31,7 @@ class QLineEdit;
 class QMenu;
 class QPushButton;
 class QRadioButton;
+class QSettings;
 class QTextBrowser;
 class QTextEdit;
 class QTimer;
@@ -46,6 +49,8 @@ struct Services {
     // Starts the program anew for the next day; false when it could not be started.
     std::function<bool()> restartProgram; // null: this executable, same folder
     std::function<void()> endProgram;     // null: leave the event loop
+    Notifier *notifier = nullptr;         // null: the desktop's notifications
+    QString settingsFile;                 // empty: the user's settings of the program
 };
 
 class MainWindow : public QMainWindow
@@ -157,6 +162,10 @@ private:
     void restart();
     void quit();
     void endNow();
+    // reminders.cpp
+    void buildReminderMenu(QMenu *options);
+    void connectReminders();
+    void checkReminders(const QDateTime &now);
 
     ListView *viewOf(DataList which) const;
     DataList shownList() const; // the data list in front: the appointments when they show
@@ -184,6 +193,13 @@ private:
     QDate m_restartFailedOn;
     bool m_restarting = false;
     bool m_quitting = false;
+    std::unique_ptr<QSettings> m_settings;
+    std::unique_ptr<Notifier> m_ownNotifier;
+    Notifier *m_notifier = nullptr;
+    int m_minutesAhead = 15; // < 0: no reminders
+    QList<reminders::Reminder> m_reminders;
+    QDate m_remindersDay;     // of m_reminders; invalid: to be made anew
+    QDateTime m_startedAt;
 
     // The controls, by region, each named as its object.
     QFrame *appointmentButtonFrame, *birthdayButtonFrame;

@@ -40,6 +40,17 @@ public:
     QStringList warnings;  // "title|text"
 };
 
+// Records each notification as "summary|body".
+class FakeNotifier final : public ui::Notifier
+{
+public:
+    void notify(const QString &summary, const QString &body) override
+    {
+        notices.append(summary + u'|' + body);
+    }
+    QStringList notices;
+};
+
 // What the user does, one typed step each; a step on a control that is missing, hidden,
 // disabled or of another kind, or on a row the list lacks, fails naming step and control.
 enum class Do { click, type, select, doubleClick, rightClick, choose, key };
@@ -112,8 +123,9 @@ protected:
     void run(const std::vector<Step> &steps);
     void expectLooks(const std::vector<Look> &looks);
 
-    QTemporaryDir dir;
+    QTemporaryDir dir, settingsDir;
     FakeDialogs dialogs;
+    FakeNotifier notifier;
     QDateTime now{QDate(2026, 12, 5), QTime(10, 0)};
     QLocale locale{QLocale::German, QLocale::Germany};
     // Stand-ins for starting the next day's program and ending this one, so that no test

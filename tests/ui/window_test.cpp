@@ -54,7 +54,7 @@ TEST_F(Layout, RowsStackingCaptionsAndMenus)
             menus << bar->menu()->title() + ": " + item->text() + " " + item->shortcut().toString();
     // clang-format off
     EXPECT_EQ(menus, (QStringList{"&Datei: Termin-Datei speichern unter ", "&Datei: Geburtstage-Datei speichern unter ", "&Datei: Daten-Import Ctrl+M",
-        "&Datei: &Beenden Ctrl+B", "&Optionen: Eintrag suchen ", "&Optionen: Quick-Info aus ", "&Hilfe: &Info Ctrl+I", "&Hilfe: Programmbeschreibung ",
+        "&Datei: &Beenden Ctrl+B", "&Optionen: Eintrag suchen ", "&Optionen: Quick-Info aus ", "&Optionen: Erinnerungen ", "&Hilfe: &Info Ctrl+I", "&Hilfe: Programmbeschreibung ",
         ": Neuer Eintrag ", ": Eintrag editieren ", ": Eintrag löschen ", ": Eintrag suchen "}));
     // clang-format on
 }
