@@ -121,9 +121,10 @@ Names Names::from(const QLocale &locale)
     }
     for (int m = 1; m <= 12; ++m) {
         n.monthLong[m] = locale.monthName(m, QLocale::LongFormat);
-        // The standalone form is the three-letter one without a dot ("Sep", not
-        // "Sept."); the dot is dropped anyway for locales that still carry one.
-        n.monthShort[m] = withoutDot(locale.standaloneMonthName(m, QLocale::ShortFormat));
+        // German short names are those of the month buttons. Elsewhere the standalone form
+        // is the three-letter one ("Sep", not "Sept."), a dot dropped where one is left.
+        n.monthShort[m] = german ? QString::fromUtf8(dates::germanMonthShort[m])
+                                 : withoutDot(locale.standaloneMonthName(m, QLocale::ShortFormat));
     }
     return n;
 }

@@ -12,7 +12,8 @@
 namespace quirnel::overview {
 
 // Day and month names in the forms the texts use: "Samstag", "Sa", "Dezember",
-// "Dez". Qt's German short forms end with a dot, which is dropped here.
+// "Dez". Qt's German short forms end with a dot, which is dropped here; the short German
+// month names are the program's own (dates::germanMonthShort).
 struct Names {
     std::array<QString, 8> dayLong;     // 1 = Monday .. 7 = Sunday
     std::array<QString, 8> dayShort;    // two letters

@@ -1,5 +1,7 @@
 #include "ui/controls.h"
 
+#include "core/dates.h"
+
 #include <array>
 
 namespace quirnel::ui {
@@ -7,6 +9,7 @@ namespace quirnel::ui {
 namespace {
 
 using namespace colour;
+constexpr auto &month = dates::germanMonthShort;
 
 constexpr Style caption{paleYellow, 0, 0, nullptr};
 constexpr Style arial825{0, 0, 8.25, nullptr};
@@ -76,18 +79,18 @@ constexpr auto table = std::to_array<ControlRow>({
     {"monthPanel", Kind::Panel, "", "", "", Hidden, {2385, 135, 2445, 2295}, {grey}},
     {"monthPanelTitle", Kind::Text, "monthPanel", "Monats-Auswahl", "", Visible | Centred, {90, 180, 2265, 360}, {tipYellow, 0, 9.75}},
     {"monthPanelRule", Kind::Rule, "monthPanel", "", "", Visible, {90, 615, 2265, 15}, {white}},
-    {"month01", Kind::Button, "monthPanel", "Jan", "", Visible, {90, 720, 765, 360}},
-    {"month02", Kind::Button, "monthPanel", "Feb", "", Visible, {840, 720, 765, 360}},
-    {"month03", Kind::Button, "monthPanel", "Mrz", "", Visible, {1590, 720, 765, 360}},
-    {"month04", Kind::Button, "monthPanel", "Apr", "", Visible, {90, 1065, 765, 360}},
-    {"month05", Kind::Button, "monthPanel", "Mai", "", Visible, {840, 1065, 765, 360}},
-    {"month06", Kind::Button, "monthPanel", "Jun", "", Visible, {1590, 1065, 765, 360}},
-    {"month07", Kind::Button, "monthPanel", "Jul", "", Visible, {90, 1410, 765, 360}},
-    {"month08", Kind::Button, "monthPanel", "Aug", "", Visible, {840, 1410, 765, 360}},
-    {"month09", Kind::Button, "monthPanel", "Sep", "", Visible, {1590, 1410, 765, 360}},
-    {"month10", Kind::Button, "monthPanel", "Okt", "", Visible, {90, 1755, 765, 360}},
-    {"month11", Kind::Button, "monthPanel", "Nov", "", Visible, {840, 1755, 765, 360}},
-    {"month12", Kind::Button, "monthPanel", "Dez", "", Visible, {1590, 1755, 765, 360}},
+    {"month01", Kind::Button, "monthPanel", month[1], "", Visible, {90, 720, 765, 360}},
+    {"month02", Kind::Button, "monthPanel", month[2], "", Visible, {840, 720, 765, 360}},
+    {"month03", Kind::Button, "monthPanel", month[3], "", Visible, {1590, 720, 765, 360}},
+    {"month04", Kind::Button, "monthPanel", month[4], "", Visible, {90, 1065, 765, 360}},
+    {"month05", Kind::Button, "monthPanel", month[5], "", Visible, {840, 1065, 765, 360}},
+    {"month06", Kind::Button, "monthPanel", month[6], "", Visible, {1590, 1065, 765, 360}},
+    {"month07", Kind::Button, "monthPanel", month[7], "", Visible, {90, 1410, 765, 360}},
+    {"month08", Kind::Button, "monthPanel", month[8], "", Visible, {840, 1410, 765, 360}},
+    {"month09", Kind::Button, "monthPanel", month[9], "", Visible, {1590, 1410, 765, 360}},
+    {"month10", Kind::Button, "monthPanel", month[10], "", Visible, {90, 1755, 765, 360}},
+    {"month11", Kind::Button, "monthPanel", month[11], "", Visible, {840, 1755, 765, 360}},
+    {"month12", Kind::Button, "monthPanel", month[12], "", Visible, {1590, 1755, 765, 360}},
     {"searchPanel", Kind::Panel, "", "", "", Hidden, {2385, 135, 2445, 2295}, {grey}},
     {"searchTitle", Kind::Text, "searchPanel", "Namen-Suchen", "", Visible | Centred | ReadOnly, {225, 255, 1980, 285}, {paleYellow}},
     {"searchIcon", Kind::Image, "searchPanel", "", "", Visible, {1095, 690, 240, 240}, {0, 0, 0, ":/img/search.xpm"}},

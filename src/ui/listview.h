@@ -6,7 +6,9 @@ namespace quirnel::ui {
 
 // A list box: a view of one LineList with single selection. The selection is the user's:
 // a click beside the lines, a Ctrl+click on the selected line or the removal of a line
-// never moves it to another line, as "Löschen" and "Editieren" act on it.
+// never moves it to another line, as "Löschen" and "Editieren" act on it. Every row is one
+// line of text as wide as the list; a longer line ends in "…", never in a scroll bar. The
+// list shows whole rows only: no row shows cut, and the scroll bar tells there is more.
 class ListView : public QListView
 {
     Q_OBJECT
@@ -16,6 +18,9 @@ public:
 
     int selectedRow() const; // -1 when nothing is selected
     void selectRow(int row);
+
+    // One line of text in this list's font, as the style lays it out; every row is this high.
+    int rowHeight() const;
 
 signals:
     // A right click leaves the selection alone; the window decides what it opens.
@@ -27,6 +32,7 @@ protected:
     QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex &index,
                                                          const QEvent *event) const override;
     void rowsAboutToBeRemoved(const QModelIndex &parent, int start, int end) override;
+    void resizeEvent(QResizeEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
 };
