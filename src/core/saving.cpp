@@ -48,6 +48,12 @@ Outcome save(EditSession &session, const QString &folder)
             return problem(Outcome::Problem::CannotStore, name, lines->at(encoded.badEntry));
         files.append({path, std::move(encoded.bytes)});
     }
+    // The user's data folder is made at the first save.
+    if (!QDir(folder).exists() && !QDir().mkpath(folder))
+        return problem(Outcome::Problem::WriteFailed,
+                       QString::fromUtf8(datafile::birthdayFileName),
+                       QStringLiteral("Der Ordner \"%1\" lässt sich nicht anlegen.")
+                           .arg(QDir::toNativeSeparators(folder)));
     const datafile::Written written = datafile::write(files);
     if (written.error) {
         const bool first = written.replaced > 0;

@@ -2,7 +2,7 @@
 
 namespace quirnel::ui {
 
-QString helpPageHtml()
+QString helpPageHtml(const QString &dataFolder)
 {
     return QStringLiteral(R"(
 <p style="font-family:'Liberation Serif'; font-size:14pt; font-weight:bold; color:#c00000">QUIRNEL &ndash; Termin- und Geburtstagskalender &nbsp;&nbsp;Version&nbsp;&nbsp;4.5</p>
@@ -30,15 +30,20 @@ Suchen: im Suchfeld tippen &ndash; der passende Eintrag wird markiert.</p>
 Ein Klick auf einen Tag im Kalender trägt das Datum ein, ein Doppelklick auf einen Tag von 1 bis 24 die volle Stunde (der 9. ergibt 09:00). Die Viertelstunden wählt man danach mit &bdquo;15&ldquo;, &bdquo;30&ldquo; oder &bdquo;45&ldquo;. Ohne Uhrzeit wird der Termin mit Sternchen eingetragen.</p>
 <p style="font-family:'Liberation Sans'; font-size:10pt; font-weight:bold; color:#c00000">Menüzeile</p>
 <p style="font-family:'Liberation Sans'; font-size:9pt">
-Datei &ndash; Termin-Datei speichern unter <span style="color:#c00000">* Funktion noch nicht implementiert</span><br>
-Datei &ndash; Geburtstage-Datei speichern unter <span style="color:#c00000">* Funktion noch nicht implementiert</span><br>
-Datei &ndash; Daten-Import <span style="color:#c00000">* Funktion noch nicht implementiert</span><br>
+Datei &ndash; Termin-Datei speichern unter: die Termine als Kopie im eigenen Format oder als iCalendar-Datei (.ics) für andere Kalender.<br>
+Datei &ndash; Geburtstage-Datei speichern unter: die Geburtstage als Kopie, als iCalendar-Datei (.ics, jährliche Termine) oder als vCard-Datei (.vcf) für Adressbücher.<br>
+Datei &ndash; Daten-Import (Strg+M): Geburtstage aus einem Adressbuch (.vcf) und Termine aus einem Kalender (.ics) übernehmen; vorher zeigt eine Übersicht, was übernommen wird. Übernommenes steht in der Liste wie von Hand eingefügt und wird erst mit &bdquo;Speichern&ldquo; gesichert.<br>
 Datei &ndash; Beenden (Strg+B): Programm nach Rückfrage beenden.<br>
 Optionen &ndash; Eintrag suchen: das Suchfeld öffnen.<br>
 Optionen &ndash; Quick-Info aus: die Hinweistexte abschalten.<br>
+Optionen &ndash; Erinnerungen: Meldungen des Desktops zu den heutigen Geburtstagen und Terminen und 5, 15, 30 oder 60 Minuten vor jedem Termin mit Uhrzeit, oder aus.<br>
 Hilfe &ndash; Info (Strg+I): Programminformation.<br>
 Hilfe &ndash; Programmbeschreibung: diese Seite.</p>
-)");
+<p style="font-family:'Liberation Sans'; font-size:10pt; font-weight:bold; color:#c00000">Daten</p>
+<p style="font-family:'Liberation Sans'; font-size:9pt">
+Die Dateien geburt.dat und termin.dat liegen im Ordner <b>%1</b>. Einen anderen Ordner wählt man beim Start mit <code>quirnel --data ORDNER</code>.</p>
+)")
+        .arg(dataFolder.toHtmlEscaped());
 }
 
 } // namespace quirnel::ui

@@ -4,7 +4,7 @@
 
 namespace quirnel::ui {
 
-// The program description shown on the help page, as rich text.
-QString helpPageHtml();
+// The program description shown on the help page, as rich text, naming the data folder.
+QString helpPageHtml(const QString &dataFolder);
 
 } // namespace quirnel::ui

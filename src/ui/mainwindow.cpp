@@ -5,6 +5,7 @@
 #include "ui/listview.h"
 
 #include <QCalendarWidget>
+#include <QDir>
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
@@ -80,7 +81,7 @@ MainWindow::MainWindow(Services services)
     connectCalendarEntry();
     connectSearch();
     connectReminders();
-    helpText->setHtml(helpPageHtml());
+    helpText->setHtml(helpPageHtml(QDir::toNativeSeparators(dataFolder())));
     m_startDate = today();
     calendar->setSelectedDate(today());
     finishLoading(*loading);
