@@ -32,6 +32,13 @@ public:
         std::fprintf(stderr, "warning: %s: %s\n", qPrintable(title), qPrintable(text));
         std::exit(1);
     }
+    bool choose(QWidget *, const QString &, const QString &, const QString &,
+                const QString &) override
+    {
+        return true;
+    }
+    QString openFileName(QWidget *, const QString &, const QStringList &) override { return {}; }
+    SaveTarget saveFileName(QWidget *, const QString &, const QStringList &) override { return {}; }
 };
 
 inline SilentDialogs dialogs;

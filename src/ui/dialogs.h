@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 class QWidget;
 
@@ -15,6 +16,18 @@ public:
     // Yes/No, Yes the default button, no icon. True for Yes.
     virtual bool ask(QWidget *parent, const QString &title, const QString &text) = 0;
     virtual void warn(QWidget *parent, const QString &title, const QString &text) = 0;
+    // Two buttons with their own texts; true for the first.
+    virtual bool choose(QWidget *parent, const QString &title, const QString &text,
+                        const QString &yes, const QString &no) = 0;
+    // A file chosen to read, or empty when the user cancels.
+    virtual QString openFileName(QWidget *parent, const QString &title,
+                                 const QStringList &filters) = 0;
+    struct SaveTarget {
+        QString path; // empty when the user cancels
+        qsizetype filter = 0; // index of the filter chosen
+    };
+    virtual SaveTarget saveFileName(QWidget *parent, const QString &title,
+                                    const QStringList &filters) = 0;
 };
 
 class MessageBoxDialogs final : public Dialogs
@@ -22,6 +35,12 @@ class MessageBoxDialogs final : public Dialogs
 public:
     bool ask(QWidget *parent, const QString &title, const QString &text) override;
     void warn(QWidget *parent, const QString &title, const QString &text) override;
+    bool choose(QWidget *parent, const QString &title, const QString &text, const QString &yes,
+                const QString &no) override;
+    QString openFileName(QWidget *parent, const QString &title,
+                         const QStringList &filters) override;
+    SaveTarget saveFileName(QWidget *parent, const QString &title,
+                            const QStringList &filters) override;
 };
 
 } // namespace quirnel::ui

@@ -81,6 +81,7 @@ MainWindow::MainWindow(Services services)
     connectCalendarEntry();
     connectSearch();
     connectReminders();
+    connectImportExport();
     helpText->setHtml(helpPageHtml(QDir::toNativeSeparators(dataFolder())));
     m_startDate = today();
     calendar->setSelectedDate(today());
@@ -171,10 +172,12 @@ void MainWindow::buildMenus()
         return a;
     };
     QMenu *file = menu("fileMenu", QStringLiteral("&Datei"));
-    action(file, "saveAppointmentsAsAction", QStringLiteral("Termin-Datei speichern unter"));
-    action(file, "saveBirthdaysAsAction", QStringLiteral("Geburtstage-Datei speichern unter"));
-    action(file, "importAction", QStringLiteral("Daten-Import"),
-           QKeySequence(QStringLiteral("Ctrl+M")));
+    saveAppointmentsAsAction = action(file, "saveAppointmentsAsAction",
+                                      QStringLiteral("Termin-Datei speichern unter"));
+    saveBirthdaysAsAction = action(file, "saveBirthdaysAsAction",
+                                   QStringLiteral("Geburtstage-Datei speichern unter"));
+    importAction = action(file, "importAction", QStringLiteral("Daten-Import"),
+                          QKeySequence(QStringLiteral("Ctrl+M")));
     quitAction = action(file, "quitAction", QStringLiteral("&Beenden"),
                         QKeySequence(QStringLiteral("Ctrl+B")));
 

@@ -121,6 +121,7 @@ private:
     void switchToBirthdays();
     void leaveEditMode();
     void insertEntry();
+    void showInserted();
     void updateInsertButton();
     void showEditBand();
     void showListCounts();
@@ -162,6 +163,10 @@ private:
     void restart();
     void quit();
     void endNow();
+    // importexport.cpp
+    void connectImportExport();
+    void importData();
+    void exportList(DataList which);
     // reminders.cpp
     void buildReminderMenu(QMenu *options);
     void connectReminders();
@@ -255,6 +260,7 @@ private:
     QPushButton *helpOkButton;
 
     QMenu *listMenu;
+    QAction *saveAppointmentsAsAction, *saveBirthdaysAsAction, *importAction;
     QAction *quitAction, *searchAction, *quickInfoOffAction, *aboutAction, *helpAction,
         *newEntryAction, *editEntryAction, *deleteEntryAction, *searchEntryAction;
 };

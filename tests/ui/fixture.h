@@ -34,7 +34,22 @@ public:
         return answers.isEmpty() || answers.takeFirst();
     }
     void warn(QWidget *, const QString &t, const QString &x) override { warnings << t + u'|' + x; }
+    bool choose(QWidget *parent, const QString &t, const QString &x, const QString &yes,
+                const QString &no) override
+    {
+        return ask(parent, t + u'|' + yes + u'|' + no, x);
+    }
+    QString openFileName(QWidget *, const QString &, const QStringList &) override
+    {
+        return files.isEmpty() ? QString() : files.takeFirst();
+    }
+    SaveTarget saveFileName(QWidget *, const QString &, const QStringList &) override
+    {
+        return {files.isEmpty() ? QString() : files.takeFirst(), filter};
+    }
 
+    QStringList files; // the files chosen in the file dialogs, in turn
+    qsizetype filter = 0;
     QList<bool> answers;
     QStringList questions; // "title|text"
     QStringList warnings;  // "title|text"
