@@ -1,6 +1,7 @@
 // Saving over files that other programs, a failing disk or a crash have touched: the old
 // bytes survive every failure, and what another program changed is merged, not lost.
 
+#include "core/datafolder.h"
 #include "core/saving.h"
 
 #include <gtest/gtest.h>
@@ -177,3 +178,25 @@ TEST_P(Merge, UserChangesGoIntoTheChangedFile)
 
 INSTANTIATE_TEST_SUITE_P(Rows, Merge, ::testing::ValuesIn(mergeRows),
                          [](const auto &info) { return std::string(info.param.name); });
+
+// The folder given wins; else the current one if it holds a data file, as every setup
+// before had it; else the user's data folder under $XDG_DATA_HOME.
+TEST(DataFolder, ChosenAndChecked)
+{
+    const QTemporaryDir empty, withFile;
+    put(withFile.filePath("termin.dat"), "");
+    qputenv("XDG_DATA_HOME", QFile::encodeName(empty.path()));
+    const QString user = datafolder::userDataFolder();
+    EXPECT_EQ(user, empty.filePath("quirnel"));
+    EXPECT_EQ(datafolder::choose(withFile.path(), empty.path(), user), withFile.path());
+    EXPECT_EQ(datafolder::choose("", withFile.path(), user), withFile.path());
+    EXPECT_EQ(datafolder::choose("", empty.path(), user), user);
+    EXPECT_EQ(datafolder::problemWith(withFile.path()), "");
+    EXPECT_TRUE(datafolder::problemWith(user).endsWith("existiert nicht."));
+    EXPECT_TRUE(datafolder::problemWith(withFile.filePath("termin.dat")).endsWith("ist kein Ordner."));
+    // The user's folder is made at the first save.
+    EditSession session;
+    session.insert(DataList::Birthdays, "01.01.2000     Neu");
+    EXPECT_EQ(saving::save(session, user).problem, saving::Outcome::Problem::None);
+    EXPECT_EQ(bytesOf(QDir(user).filePath("geburt.dat")), "01.01.2000     Neu\r\n");
+}
