@@ -207,9 +207,13 @@ void sessionSave(benchmark::State &state, bool outside)
     const int lines = static_cast<int>(state.range(0));
     const DataDir &data = dataDir(lines);
     // The files as this program saves them: sorted.
-    const QByteArray sorted[] = {
-        datafile::encode(sorting::sortedNoCase(datafile::read(data.path(datafile::birthdayFileName)).lines)).bytes,
-        datafile::encode(sorting::sortedNoCase(datafile::read(data.path(datafile::appointmentFileName)).lines)).bytes};
+    const QByteArray sorted[]
+        = {datafile::encode(
+               sorting::sortedNoCase(datafile::read(data.path(datafile::birthdayFileName)).lines))
+               .bytes,
+           datafile::encode(sorting::sortedNoCase(
+                                datafile::read(data.path(datafile::appointmentFileName)).lines))
+               .bytes};
     Timing timing(state, lines);
     for (auto _ : state) {
         EditSession session;

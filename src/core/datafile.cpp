@@ -2,9 +2,9 @@
 
 #include "core/text1252.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QDir>
 #include <QRandomGenerator>
 
 #include <algorithm>
@@ -48,7 +48,8 @@ QStringList linesOf(QString text, qsizetype lineEnds)
 
 Stamp stampFrom(const struct stat &info)
 {
-    const auto nanoseconds = [](const timespec &t) { return qint64(t.tv_sec) * 1000000000 + t.tv_nsec; };
+    const auto nanoseconds
+        = [](const timespec &t) { return qint64(t.tv_sec) * 1000000000 + t.tv_nsec; };
     return {true,
             quint64(info.st_dev),
             quint64(info.st_ino),
@@ -227,7 +228,8 @@ std::optional<int> writeAllBytes(int fd, const QByteArray &bytes)
 {
     qsizetype written = 0;
     while (written < bytes.size()) {
-        const ssize_t count = ::write(fd, bytes.constData() + written, size_t(bytes.size() - written));
+        const ssize_t count
+            = ::write(fd, bytes.constData() + written, size_t(bytes.size() - written));
         if (count < 0 && errno == EINTR)
             continue;
         if (count <= 0)

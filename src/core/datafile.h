@@ -57,8 +57,8 @@ struct FileBytes {
 };
 struct Written {
     std::optional<SaveError> error;
-    qsizetype replaced = 0;  // files replaced before the error, in the order given
-    QList<Stamp> stamps; // of each file as written, when all were
+    qsizetype replaced = 0; // files replaced before the error, in the order given
+    QList<Stamp> stamps;    // of each file as written, when all were
 };
 // Writes every file completely and synced to a temporary copy beside it first, and only
 // then renames the copies over the old files, one after the other: a failure while

@@ -24,7 +24,8 @@ struct Diff {
 Diff diff(const QStringList &a, const QStringList &b)
 {
     Diff d;
-    qsizetype i = 0, j = 0;
+    qsizetype i = 0;
+    qsizetype j = 0;
     while (i < a.size() && j < b.size()) {
         if (a[i].size() == b[j].size() && (a[i].constData() == b[j].constData() || a[i] == b[j])) {
             ++i, ++j;
@@ -34,7 +35,8 @@ Diff diff(const QStringList &a, const QStringList &b)
             d.onlyB.append(b[j++]);
         } else {
             // Lines that differ only in case may stand in any order: match them by text.
-            qsizetype ie = i, je = j;
+            qsizetype ie = i;
+            qsizetype je = j;
             while (ie < a.size() && !sorting::lessNoCase(a[i], a[ie]))
                 ++ie;
             while (je < b.size() && !sorting::lessNoCase(a[i], b[je]))
@@ -60,7 +62,8 @@ Diff diff(const QStringList &a, const QStringList &b)
 Merged merge(const QStringList &base, const QStringList &mine, const QStringList &theirs)
 {
     Merged merged;
-    const Diff own = diff(base, mine), other = diff(base, theirs);
+    const Diff own = diff(base, mine);
+    const Diff other = diff(base, theirs);
     merged.addedOutside = other.onlyB;
     merged.removedOutside = other.onlyA;
 
@@ -76,7 +79,8 @@ Merged merge(const QStringList &base, const QStringList &mine, const QStringList
 
     // Per line, the other side's count plus the user's change, unless both changed it
     // alike; never below none.
-    QStringList toAdd, toRemove;
+    QStringList toAdd;
+    QStringList toRemove;
     for (auto it = counts.cbegin(); it != counts.cend(); ++it) {
         const int change = it->mine == it->theirs ? 0 : it->mine;
         (change > 0 ? toAdd : toRemove).append(QList<QString>(std::abs(change), it.key()));
@@ -84,8 +88,8 @@ Merged merge(const QStringList &base, const QStringList &mine, const QStringList
     // The user's few changes are found in the file's many lines by binary search.
     QList<qsizetype> gone;
     for (const QString &line : toRemove) {
-        const auto [from, to] = std::equal_range(theirs.begin(), theirs.end(), line,
-                                                 sorting::lessNoCase);
+        const auto [from, to]
+            = std::equal_range(theirs.begin(), theirs.end(), line, sorting::lessNoCase);
         for (auto it = from; it != to; ++it) {
             const qsizetype at = it - theirs.begin();
             if (*it == line && !gone.contains(at)) {

@@ -36,10 +36,10 @@ QList<Reminder> ofDay(QDate day, const QStringList &birthdays, const QStringList
     }
     const QString date = day.toString(QStringLiteral("dd.MM.yyyy"));
     QList<Reminder> timed;
-    for (auto it = appointments.begin(); it != appointments.end(); ++it) {
-        if (!it->startsWith(date))
+    for (const QString &line : appointments) {
+        if (!line.startsWith(date))
             continue;
-        const lines::AppointmentParts parts = lines::takeApartAppointment(*it);
+        const lines::AppointmentParts parts = lines::takeApartAppointment(line);
         const QTime time = QTime::fromString(parts.time, QStringLiteral("hh:mm"));
         lines.append((time.isValid() ? parts.time + QStringLiteral(" Uhr   ")
                                      : QStringLiteral("ganztags    "))
@@ -47,13 +47,13 @@ QList<Reminder> ofDay(QDate day, const QStringList &birthdays, const QStringList
         if (!time.isValid())
             continue;
         const QDateTime at(day, time);
-        timed.append({dayKey(day) + *it, at.addSecs(-60 * minutesAhead), at, parts.text,
+        timed.append({dayKey(day) + line, at.addSecs(qint64(-60) * minutesAhead), at, parts.text,
                       QStringLiteral("um %1 Uhr").arg(parts.time)});
     }
     if (!lines.isEmpty())
         result.append({dayKey(day) + QStringLiteral("Tag"), QDateTime(day, QTime(0, 0)),
-                       QDateTime(day, QTime(0, 0)),
-                       QStringLiteral("Heute, %1").arg(date), lines.join(u'\n')});
+                       QDateTime(day, QTime(0, 0)), QStringLiteral("Heute, %1").arg(date),
+                       lines.join(u'\n')});
     std::ranges::stable_sort(timed, {}, &Reminder::due);
     return result + timed;
 }

@@ -24,9 +24,9 @@ Outcome save(EditSession &session, const QString &folder)
     QList<datafile::FileBytes> files;
     std::array<std::optional<QStringList>, 2> merged;
     for (const DataList which : lists) {
-        const QString name = QString::fromUtf8(which == DataList::Birthdays
-                                                   ? datafile::birthdayFileName
-                                                   : datafile::appointmentFileName);
+        const QString name
+            = QString::fromUtf8(which == DataList::Birthdays ? datafile::birthdayFileName
+                                                             : datafile::appointmentFileName);
         const QString path = QDir(folder).filePath(name);
         if (!session.wasReadable(which))
             return problem(Outcome::Problem::UnreadableAtStart, name, {});
@@ -50,8 +50,7 @@ Outcome save(EditSession &session, const QString &folder)
     }
     // The user's data folder is made at the first save.
     if (!QDir(folder).exists() && !QDir().mkpath(folder))
-        return problem(Outcome::Problem::WriteFailed,
-                       QString::fromUtf8(datafile::birthdayFileName),
+        return problem(Outcome::Problem::WriteFailed, QString::fromUtf8(datafile::birthdayFileName),
                        QStringLiteral("Der Ordner \"%1\" lässt sich nicht anlegen.")
                            .arg(QDir::toNativeSeparators(folder)));
     const datafile::Written written = datafile::write(files);
@@ -62,7 +61,7 @@ Outcome save(EditSession &session, const QString &folder)
         return outcome;
     }
     for (const DataList which : lists) {
-        const std::size_t i = std::size_t(which);
+        const auto i = std::size_t(which);
         session.saved(which, written.stamps[qsizetype(i)], std::move(merged[i]));
     }
     return outcome;

@@ -24,7 +24,7 @@ struct Outcome {
         WriteFailed,       // detail: the reason
     };
     Problem problem = Problem::None;
-    QString file;   // the file the problem is about, without its folder
+    QString file; // the file the problem is about, without its folder
     QString detail;
     bool birthdaysReplaced = false; // when the appointments failed after them
     QList<FromOutside> outside;     // each file merged with changes from outside

@@ -41,8 +41,8 @@ Dialogs::SaveTarget MessageBoxDialogs::saveFileName(QWidget *parent, const QStri
                                                     const QStringList &filters)
 {
     QString chosen;
-    const QString path = QFileDialog::getSaveFileName(
-        parent, title, QDir::homePath(), filters.join(QStringLiteral(";;")), &chosen);
+    const QString path = QFileDialog::getSaveFileName(parent, title, QDir::homePath(),
+                                                      filters.join(QStringLiteral(";;")), &chosen);
     return {path, std::max<qsizetype>(0, filters.indexOf(chosen))};
 }
 

@@ -18,16 +18,18 @@ public:
     virtual void warn(QWidget *parent, const QString &title, const QString &text) = 0;
     // Two buttons with their own texts; true for the first.
     virtual bool choose(QWidget *parent, const QString &title, const QString &text,
-                        const QString &yes, const QString &no) = 0;
+                        const QString &yes, const QString &no)
+        = 0;
     // A file chosen to read, or empty when the user cancels.
-    virtual QString openFileName(QWidget *parent, const QString &title,
-                                 const QStringList &filters) = 0;
+    virtual QString openFileName(QWidget *parent, const QString &title, const QStringList &filters)
+        = 0;
     struct SaveTarget {
-        QString path; // empty when the user cancels
+        QString path;         // empty when the user cancels
         qsizetype filter = 0; // index of the filter chosen
     };
     virtual SaveTarget saveFileName(QWidget *parent, const QString &title,
-                                    const QStringList &filters) = 0;
+                                    const QStringList &filters)
+        = 0;
 };
 
 class MessageBoxDialogs final : public Dialogs

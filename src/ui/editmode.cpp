@@ -172,7 +172,14 @@ void MainWindow::setEditedList(DataList which)
 
 void MainWindow::showEditedList()
 {
-    if (m_session.edited() == DataList::Appointments) {
+    // The birthday boxes stand a few pixels higher than the appointment list and its heading:
+    // only the birthday list covers them whole.
+    const bool appointments = m_session.edited() == DataList::Appointments;
+    for (QWidget *box : std::initializer_list<QWidget *>{monthBirthdayHeading, monthBirthdayList,
+                                                         weekBirthdayHeading, weekBirthdayList,
+                                                         jubileeHeading, jubileeList})
+        box->setVisible(!appointments);
+    if (appointments) {
         birthdayListHeading->hide();
         setGovernedTip(calendar, appointmentCalendarTip);
         birthdayEditButton->setEnabled(false);
@@ -293,15 +300,22 @@ void MainWindow::insertEntry()
     const QString time = timeField->text();
     const bool complete = dateField->text().size() == 10 && nameField->text().size() > 1
         && (birthdays || time.size() == 5 || time.isEmpty());
-    if (complete)
-        m_session.insert(m_session.edited(),
-                         birthdays
-                             ? lines::birthdayLine(dateField->text(), nameField->text())
-                             : lines::appointmentLine(dateField->text(), time, nameField->text()));
-    showListCounts();
     // Input that does not make a line stays in the fields, and nothing waits to be saved.
-    if (!complete)
+    if (!complete) {
+        showListCounts();
         return;
+    }
+    m_session.insert(m_session.edited(),
+                     birthdays
+                         ? lines::birthdayLine(dateField->text(), nameField->text())
+                         : lines::appointmentLine(dateField->text(), time, nameField->text()));
+    showInserted();
+}
+
+// As after "Einfügen": the lists wait for "Speichern".
+void MainWindow::showInserted()
+{
+    showListCounts();
     clearEditFields();
     nameField->setFocus();
     saveButton->setEnabled(true);

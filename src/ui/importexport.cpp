@@ -52,26 +52,13 @@ void MainWindow::importData()
         m_session.insert(DataList::Appointments, line);
     for (const QString &line : result.birthdays)
         m_session.insert(DataList::Birthdays, line);
-    const DataList shown = result.birthdays.isEmpty() ? DataList::Appointments : DataList::Birthdays;
+    const DataList shown
+        = result.birthdays.isEmpty() ? DataList::Appointments : DataList::Birthdays;
     if (!inEditMode())
         shown == DataList::Birthdays ? editBirthdays() : editAppointments();
     else if (m_session.edited() != shown)
         shown == DataList::Birthdays ? switchToBirthdays() : switchToAppointments();
     showInserted();
-}
-
-// As after "Einfügen": the lists wait for "Speichern".
-void MainWindow::showInserted()
-{
-    showListCounts();
-    clearEditFields();
-    nameField->setFocus();
-    saveButton->setEnabled(true);
-    discardButton->setEnabled(false);
-    lockLists(true);
-    editButton->setEnabled(false);
-    insertButton->setEnabled(false);
-    exitButton->setEnabled(false);
 }
 
 void MainWindow::exportList(DataList which)
@@ -95,9 +82,9 @@ void MainWindow::exportList(DataList which)
     // A name typed with a known extension wins over the filter.
     const Format format = importing::formatOf(target.path, byFilter[filter]);
     const QStringList &lines = m_session.list(which).lines();
-    const importing::Exported exported
-        = birthdays ? importing::exportBirthdays(lines, format, m_services.now())
-                    : importing::exportAppointments(lines, format, m_services.now());
+    const importing::Exported exported = birthdays
+        ? importing::exportBirthdays(lines, format, m_services.now())
+        : importing::exportAppointments(lines, format, m_services.now());
     if (format == Format::Own && !exported.leftOut.isEmpty()) {
         m_dialogs->warn(this, title, importing::leftOutNote(exported));
         return;

@@ -172,8 +172,8 @@ void MainWindow::buildMenus()
         return a;
     };
     QMenu *file = menu("fileMenu", QStringLiteral("&Datei"));
-    saveAppointmentsAsAction = action(file, "saveAppointmentsAsAction",
-                                      QStringLiteral("Termin-Datei speichern unter"));
+    saveAppointmentsAsAction
+        = action(file, "saveAppointmentsAsAction", QStringLiteral("Termin-Datei speichern unter"));
     saveBirthdaysAsAction = action(file, "saveBirthdaysAsAction",
                                    QStringLiteral("Geburtstage-Datei speichern unter"));
     importAction = action(file, "importAction", QStringLiteral("Daten-Import"),

@@ -203,7 +203,7 @@ private:
     Notifier *m_notifier = nullptr;
     int m_minutesAhead = 15; // < 0: no reminders
     QList<reminders::Reminder> m_reminders;
-    QDate m_remindersDay;     // of m_reminders; invalid: to be made anew
+    QDate m_remindersDay; // of m_reminders; invalid: to be made anew
     QDateTime m_startedAt;
 
     // The controls, by region, each named as its object.

@@ -33,8 +33,8 @@ void MainWindow::buildReminderMenu(QMenu *options)
                    {30, "reminders30Action"},
                    {60, "reminders60Action"}};
     for (const auto &[minutes, name] : choices) {
-        QAction *action = menu->addAction(minutes < 0 ? QStringLiteral("aus")
-                                                      : QStringLiteral("%1 Minuten vorher").arg(minutes));
+        QAction *action = menu->addAction(
+            minutes < 0 ? QStringLiteral("aus") : QStringLiteral("%1 Minuten vorher").arg(minutes));
         action->setObjectName(QString::fromUtf8(name));
         action->setCheckable(true);
         action->setChecked(minutes == m_minutesAhead);
@@ -71,9 +71,9 @@ void MainWindow::checkReminders(const QDateTime &now)
 {
     if (m_remindersDay != now.date()) {
         m_remindersDay = now.date();
-        m_reminders = reminders::ofDay(m_remindersDay, m_session.list(DataList::Birthdays).lines(),
-                                       m_session.list(DataList::Appointments).lines(),
-                                       m_minutesAhead);
+        m_reminders
+            = reminders::ofDay(m_remindersDay, m_session.list(DataList::Birthdays).lines(),
+                               m_session.list(DataList::Appointments).lines(), m_minutesAhead);
     }
     if (m_reminders.isEmpty() || m_reminders.first().due > now)
         return;

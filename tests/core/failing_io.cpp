@@ -16,13 +16,15 @@ std::string pathOf(int fd)
 }
 bool endsWith(const std::string &text, const char *end)
 {
-    return text.size() >= strlen(end) && text.compare(text.size() - strlen(end), std::string::npos, end) == 0;
+    return text.size() >= strlen(end)
+        && text.compare(text.size() - strlen(end), std::string::npos, end) == 0;
 }
 } // namespace
 
 extern "C" ssize_t read(int fd, void *buffer, size_t count)
 {
-    static auto *real = reinterpret_cast<ssize_t (*)(int, void *, size_t)>(dlsym(RTLD_NEXT, "read"));
+    static auto *real
+        = reinterpret_cast<ssize_t (*)(int, void *, size_t)>(dlsym(RTLD_NEXT, "read"));
     static int reads = 0;
     if (endsWith(pathOf(fd), "/geburt.dat") && reads++ > 0) {
         errno = EIO;

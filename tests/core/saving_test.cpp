@@ -82,8 +82,8 @@ TEST(Saving, FileAttributesLeftCopiesAndBothOrNeither)
     }
     EXPECT_EQ(entries(dir), QStringList({"geburt.dat", "geburt.dat.backup"}));
 
-    const auto written = datafile::write(
-        {{geburt, "newer\r\n"}, {dir.filePath("missing/termin.dat"), "x\r\n"}});
+    const auto written
+        = datafile::write({{geburt, "newer\r\n"}, {dir.filePath("missing/termin.dat"), "x\r\n"}});
     EXPECT_TRUE(written.error && written.error->file == "termin.dat" && written.replaced == 0);
     EXPECT_EQ(bytesOf(geburt), "new\r\n");
     EXPECT_EQ(entries(dir), QStringList({"geburt.dat", "geburt.dat.backup"}));
@@ -193,7 +193,8 @@ TEST(DataFolder, ChosenAndChecked)
     EXPECT_EQ(datafolder::choose("", empty.path(), user), user);
     EXPECT_EQ(datafolder::problemWith(withFile.path()), "");
     EXPECT_TRUE(datafolder::problemWith(user).endsWith("existiert nicht."));
-    EXPECT_TRUE(datafolder::problemWith(withFile.filePath("termin.dat")).endsWith("ist kein Ordner."));
+    EXPECT_TRUE(
+        datafolder::problemWith(withFile.filePath("termin.dat")).endsWith("ist kein Ordner."));
     // The user's folder is made at the first save.
     EditSession session;
     session.insert(DataList::Birthdays, "01.01.2000     Neu");

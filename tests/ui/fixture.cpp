@@ -43,9 +43,9 @@ QByteArray WindowTest::readFile(const char *name) const
 ui::MainWindow &WindowTest::start()
 {
     const auto clock = [this] { return now; };
-    const ui::Services services{clock,    locale,      dir.path(), &dialogs,
-                                restartProgram, endProgram, &notifier,
-                                settingsDir.filePath("quirnel.conf")};
+    const ui::Services services{
+        clock,          locale,     dir.path(), &dialogs,
+        restartProgram, endProgram, &notifier,  settingsDir.filePath("quirnel.conf")};
     m_window = std::make_unique<ui::MainWindow>(services);
     m_window->show();
     return *m_window;

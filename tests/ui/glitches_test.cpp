@@ -62,6 +62,19 @@ TEST_F(Glitches, ListsShowWholeRowsAndEndLongLinesInEllipsis)
     EXPECT_EQ(seen.size(), 8u);
 }
 
+// The birthday boxes stand a few pixels higher than the appointment list and its heading: in
+// appointment edit mode they give way to it, and "Exit" brings them back.
+TEST_F(Glitches, BirthdayBoxesGiveWayToTheAppointmentList)
+{
+    start("", "");
+    for (const bool edit : {true, false}) {
+        run(edit ? std::vector{Click("birthdayViewButton"), tDaten} : std::vector{exitEdit});
+        for (const char *box : {"monthBirthdayHeading", "monthBirthdayList", "weekBirthdayHeading",
+                                "weekBirthdayList", "jubileeHeading", "jubileeList"})
+            EXPECT_EQ(shown(box), !edit) << box << (edit ? " after T-Daten" : " after Exit");
+    }
+}
+
 // Qt takes the scale at the start of a program: the same checks in a program of their own.
 TEST(GlitchesScaled, ListsAtTwiceTheSize)
 {

@@ -7,9 +7,10 @@ using namespace quirnel::testing;
 namespace {
 
 const QByteArray birthdays = "05.12.1976     Hans Muster\r\n29.02.1980     Schaltjahr\r\n";
-const QByteArray appointments = "05.12.2026  09:00 Uhr   Vorbei\r\n05.12.2026  10:30 Uhr   Zahnarzt\r\n"
-                                "05.12.2026  13:00 Uhr   Essen\r\n05.12.2026  ************   Inventur\r\n"
-                                "06.12.2026  08:00 Uhr   Nikolaus\r\n";
+const QByteArray appointments
+    = "05.12.2026  09:00 Uhr   Vorbei\r\n05.12.2026  10:30 Uhr   Zahnarzt\r\n"
+      "05.12.2026  13:00 Uhr   Essen\r\n05.12.2026  ************   Inventur\r\n"
+      "06.12.2026  08:00 Uhr   Nikolaus\r\n";
 const QString today = "Heute, 05.12.2026|Hans Muster wird heute 50\nganztags    Inventur\n"
                       "09:00 Uhr   Vorbei\n10:30 Uhr   Zahnarzt\n13:00 Uhr   Essen";
 
@@ -41,8 +42,8 @@ TEST_F(Reminders, OnceEachAtTheirTimeMissedOnesMarked)
     EXPECT_EQ(at(day, QTime(14, 1)), QStringList());
     start();
     EXPECT_TRUE(control<QAction>("reminders60Action")->isChecked());
-    EXPECT_EQ(at(next, QTime(7, 0)), QStringList({"Heute, 06.12.2026|08:00 Uhr   Nikolaus",
-                                                  "Nikolaus|um 08:00 Uhr"}));
+    EXPECT_EQ(at(next, QTime(7, 0)),
+              QStringList({"Heute, 06.12.2026|08:00 Uhr   Nikolaus", "Nikolaus|um 08:00 Uhr"}));
     // Switched off, nothing comes, not even the next day's notice.
     trigger("remindersOffAction");
     start();
@@ -57,8 +58,8 @@ TEST_F(Reminders, AnAppointmentTypedInIsRemindedOf)
          Type("dateField", "05.12.2026"), einfuegen});
     EXPECT_EQ(std::exchange(notifier.notices, {}), QStringList());
     tickAt(QDateTime(QDate(2026, 12, 5), QTime(10, 45)));
-    EXPECT_EQ(notifier.notices, QStringList({"Heute, 05.12.2026|11:00 Uhr   Anruf",
-                                             "Anruf|um 11:00 Uhr"}));
+    EXPECT_EQ(notifier.notices,
+              QStringList({"Heute, 05.12.2026|11:00 Uhr   Anruf", "Anruf|um 11:00 Uhr"}));
 }
 
 } // namespace
