@@ -101,7 +101,7 @@ void EditSession::saved(DataList which, const datafile::Stamp &stamp,
         m_held.reset();
     Side &side = of(which);
     if (merged) {
-        side.lines->setLines(*std::move(merged));
+        side.lines->setLinesInOrder(*std::move(merged));
         side.selected = -1;
     }
     side.lastSaved = side.lines->lines();

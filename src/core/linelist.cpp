@@ -30,6 +30,13 @@ void LineList::setLines(QStringList lines)
     endResetModel();
 }
 
+void LineList::setLinesInOrder(QStringList lines)
+{
+    beginResetModel();
+    m_lines = std::move(lines);
+    endResetModel();
+}
+
 qsizetype LineList::add(const QString &line)
 {
     const qsizetype row = m_sorted ? sorting::insertPosition(m_lines, line) : m_lines.size();

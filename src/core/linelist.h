@@ -26,7 +26,8 @@ public:
 
     // Sorts once unless already in order, as saved files are.
     void setLines(QStringList lines);
-    qsizetype add(const QString &line); // the row it took
+    void setLinesInOrder(QStringList lines); // known to be in order: not even checked
+    qsizetype add(const QString &line);      // the row it took
     QString takeAt(qsizetype row);
     QStringList takeAll();
 

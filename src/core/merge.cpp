@@ -99,25 +99,25 @@ Merged merge(const QStringList &base, const QStringList &mine, const QStringList
         }
     }
     std::sort(gone.begin(), gone.end());
-    QStringList kept;
-    kept.reserve(theirs.size() - gone.size());
-    qsizetype next = 0;
-    for (const qsizetype at : gone) {
-        kept.append(theirs.sliced(next, at - next));
-        next = at + 1;
-    }
-    kept.append(theirs.sliced(next));
     // Each added line after the lines equal to it, as inserting it by hand would put it.
     toAdd = sorting::sortedNoCase(std::move(toAdd));
-    merged.lines.reserve(kept.size() + toAdd.size());
-    next = 0;
-    for (const QString &line : toAdd) {
-        const qsizetype at = sorting::insertPosition(kept, line);
-        merged.lines.append(kept.sliced(next, at - next));
-        merged.lines.append(line);
-        next = at;
+    QList<qsizetype> addAt;
+    for (const QString &line : toAdd)
+        addAt.append(sorting::insertPosition(theirs, line));
+    // One pass over the file's lines, leaving out what went and adding what came.
+    merged.lines.reserve(theirs.size() - gone.size() + toAdd.size());
+    qsizetype nextGone = 0;
+    qsizetype nextAdd = 0;
+    for (qsizetype i = 0; i <= theirs.size(); ++i) {
+        while (nextAdd < toAdd.size() && addAt[nextAdd] == i)
+            merged.lines.append(toAdd[nextAdd++]);
+        if (i == theirs.size())
+            break;
+        if (nextGone < gone.size() && gone[nextGone] == i)
+            ++nextGone;
+        else
+            merged.lines.append(theirs[i]);
     }
-    merged.lines.append(kept.sliced(next));
     return merged;
 }
 

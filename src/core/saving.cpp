@@ -37,8 +37,9 @@ Outcome save(EditSession &session, const QString &folder)
             if (now.status == datafile::ReadResult::Status::Unreadable)
                 return problem(Outcome::Problem::UnreadableNow, name, now.error);
             const QStringList theirs = sorting::inOrder(std::move(now.lines));
-            if (theirs != session.lastSaved(which)) {
-                merge::Merged result = merge::merge(session.lastSaved(which), *lines, theirs);
+            merge::Merged result = merge::merge(session.lastSaved(which), *lines, theirs);
+            // Touched but not changed, or changed back: nothing came from outside.
+            if (!result.addedOutside.isEmpty() || !result.removedOutside.isEmpty()) {
                 outcome.outside.append({name, result.addedOutside, result.removedOutside});
                 lines = &merged[std::size_t(which)].emplace(std::move(result.lines));
             }

@@ -36,11 +36,11 @@ void decodeInto(char16_t *out, QByteArrayView bytes)
     // Latin-1 are mended after, and looked for only where a quick scan finds one.
     const auto *in = reinterpret_cast<const unsigned char *>(bytes.data());
     const qsizetype size = bytes.size();
-    bool differs = false;
-    for (qsizetype i = 0; i < size; ++i) {
+    for (qsizetype i = 0; i < size; ++i)
         out[i] = in[i];
-        differs |= (in[i] & 0xE0) == 0x80;
-    }
+    unsigned char differs = 0;
+    for (qsizetype i = 0; i < size; ++i)
+        differs |= static_cast<unsigned char>((in[i] & 0xE0) == 0x80);
     if (!differs)
         return;
     for (qsizetype i = 0; i < size; ++i) {
