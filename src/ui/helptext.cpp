@@ -32,16 +32,16 @@ Ein Klick auf einen Tag im Kalender trägt das Datum ein, ein Doppelklick auf ei
 <p style="font-family:'Liberation Sans'; font-size:9pt">
 Datei &ndash; Termin-Datei speichern unter: die Termine als Kopie im eigenen Format oder als iCalendar-Datei (.ics) für andere Kalender.<br>
 Datei &ndash; Geburtstage-Datei speichern unter: die Geburtstage als Kopie, als iCalendar-Datei (.ics, jährliche Termine) oder als vCard-Datei (.vcf) für Adressbücher.<br>
-Datei &ndash; Daten-Import (Strg+M): Geburtstage aus einem Adressbuch (.vcf) und Termine aus einem Kalender (.ics) übernehmen; vorher zeigt eine Übersicht, was übernommen wird. Übernommenes steht in der Liste wie von Hand eingefügt und wird erst mit &bdquo;Speichern&ldquo; gesichert.<br>
+Datei &ndash; Daten-Import (Strg+M): Geburtstage aus einem Adressbuch (.vcf) und Termine aus einem Kalender (.ics) übernehmen; vorher zeigt eine Übersicht, was übernommen wird. Geburtstage ohne Jahr und schon vorhandene Einträge werden übersprungen. Übernommenes steht in der Liste wie von Hand eingefügt und wird erst mit &bdquo;Speichern&ldquo; gesichert.<br>
 Datei &ndash; Beenden (Strg+B): Programm nach Rückfrage beenden.<br>
 Optionen &ndash; Eintrag suchen: das Suchfeld öffnen.<br>
 Optionen &ndash; Quick-Info aus: die Hinweistexte abschalten.<br>
-Optionen &ndash; Erinnerungen: Meldungen des Desktops zu den heutigen Geburtstagen und Terminen und 5, 15, 30 oder 60 Minuten vor jedem Termin mit Uhrzeit, oder aus.<br>
+Optionen &ndash; Erinnerungen: Meldungen des Desktops zu den heutigen Geburtstagen und Terminen sowie 5, 15, 30 oder 60 Minuten vor jedem Termin mit Uhrzeit (Vorgabe 15); &bdquo;aus&ldquo; schaltet sie ab.<br>
 Hilfe &ndash; Info (Strg+I): Programminformation.<br>
 Hilfe &ndash; Programmbeschreibung: diese Seite.</p>
 <p style="font-family:'Liberation Sans'; font-size:10pt; font-weight:bold; color:#c00000">Daten</p>
 <p style="font-family:'Liberation Sans'; font-size:9pt">
-Die Dateien geburt.dat und termin.dat liegen im Ordner <b>%1</b>. Einen anderen Ordner wählt man beim Start mit <code>quirnel --data ORDNER</code>.</p>
+Die Dateien geburt.dat und termin.dat liegen im Ordner <b>%1</b>. Einen anderen Ordner wählt man beim Start mit <code>quirnel --data ORDNER</code>. Hat ein anderes Programm eine Datei inzwischen geändert, führt &bdquo;Speichern&ldquo; beide Stände zusammen und meldet, was dort dazukam oder wegfiel. Pro Ordner läuft nur ein QUIRNEL; ein zweiter Start holt das laufende Fenster nach vorn.</p>
 )")
         .arg(dataFolder.toHtmlEscaped());
 }

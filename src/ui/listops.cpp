@@ -271,7 +271,10 @@ void MainWindow::reportChangesFromOutside(const QList<saving::FromOutside> &chan
     }
     text += QStringLiteral("Ihre Änderungen sind mit diesem Stand zusammengeführt und "
                            "gespeichert; die Listen zeigen jetzt den gespeicherten Inhalt.");
-    m_dialogs->warn(this, QStringLiteral("Dateien von außen geändert"), text);
+    m_dialogs->warn(this,
+                    changes.size() == 1 ? QStringLiteral("Datei von außen geändert")
+                                        : QStringLiteral("Dateien von außen geändert"),
+                    text);
 }
 
 // Nothing of the edit state changes unless both files are written.

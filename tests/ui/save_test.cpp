@@ -103,7 +103,7 @@ TEST_F(WindowTest, SaveMergesWhatAnotherProgramAdded)
     EXPECT_EQ(lines("birthdayList").join("\r\n") + "\r\n", QString::fromLatin1(merged));
     ASSERT_EQ(dialogs.warnings.size(), 1);
     EXPECT_TRUE(dialogs.warnings[0].startsWith(
-        "Dateien von außen geändert|Die Datei \"geburt.dat\" wurde seit dem Laden von einem "
+        "Datei von außen geändert|Die Datei \"geburt.dat\" wurde seit dem Laden von einem "
         "anderen Programm geändert.\nDort hinzugekommen (1):\n   01.01.1950     Anna\n\n"))
         << dialogs.warnings[0].toStdString();
     EXPECT_EQ(text("birthdayListCount"), "3");
