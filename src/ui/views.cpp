@@ -87,10 +87,13 @@ void MainWindow::showBirthdayView()
     monthBirthdayHeading->show();
     monthBirthdayList->show();
     placeBox(weekBirthdayList, {3720, 2817, 3135, 836}, weekBirthdayHeading, 3720, 2465, 3135);
+    weekBirthdayHeading->show();
     weekBirthdayList->show();
     twips::place(jubileeList, 360, 4109, 3135, 836);
     twips::setTop(jubileeHeading, 3756);
     twips::setWidth(jubileeHeading, 3135);
+    jubileeHeading->show();
+    jubileeList->show();
 }
 
 void MainWindow::showAppointmentView()
@@ -114,6 +117,11 @@ void MainWindow::showAppointmentView()
     birthdayCountColumns->hide();
     birthdayFileCount->hide();
     birthdayListCount->hide();
+    // The birthday boxes stand a few pixels higher than the appointment list and its heading.
+    for (QWidget *box : std::initializer_list<QWidget *>{monthBirthdayHeading, monthBirthdayList,
+                                                         weekBirthdayHeading, weekBirthdayList,
+                                                         jubileeHeading, jubileeList})
+        box->hide();
 }
 
 // The result panel over the birthday boxes, with the calendar on today's month and day.
