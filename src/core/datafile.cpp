@@ -158,11 +158,6 @@ Encoded encode(const QStringList &lines)
 
 namespace {
 
-QString errorText(int error)
-{
-    return qt_error_string(error);
-}
-
 // The copy a save writes before it replaces the file; the name says whose it is, so that
 // a copy left by a crash can be told from the user's own files.
 QString copyPrefix(const QFileInfo &target)
@@ -270,7 +265,7 @@ Written write(const QList<FileBytes> &files)
             ::unlink(copy.path.constData());
         }
         result.error = SaveError{QFileInfo(files[index].path).fileName(),
-                                 reason.isEmpty() ? errorText(error) : reason};
+                                 reason.isEmpty() ? qt_error_string(error) : reason};
         return result;
     };
     for (qsizetype i = 0; i < files.size(); ++i) {

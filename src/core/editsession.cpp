@@ -11,10 +11,13 @@ EditSession::EditSession()
 }
 
 void EditSession::load(DataList which, QStringList lines, bool readable,
-                       const datafile::Stamp &stamp)
+                       const datafile::Stamp &stamp, bool inOrder)
 {
     Side &side = of(which);
-    side.lines->setLines(std::move(lines));
+    if (inOrder)
+        side.lines->setLinesInOrder(std::move(lines));
+    else
+        side.lines->setLines(std::move(lines));
     side.lastSaved = side.lines->lines();
     side.parked.clear();
     side.emptied.clear();

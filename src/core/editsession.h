@@ -27,9 +27,10 @@ public:
     EditSession();
 
     // Replaces a list and all it had taken out; what is loaded counts as saved. A file that
-    // could not be read gives an empty list that must never be saved over it.
+    // could not be read gives an empty list that must never be saved over it. Lines already
+    // put in order (as start-up does on its loading threads) are not checked again.
     void load(DataList which, QStringList lines, bool readable = true,
-              const datafile::Stamp &stamp = {});
+              const datafile::Stamp &stamp = {}, bool inOrder = false);
     bool wasReadable(DataList which) const { return of(which).readable; }
     // The lines as last loaded or saved, and which version of the file they came from.
     const QStringList &lastSaved(DataList which) const { return of(which).lastSaved; }

@@ -172,13 +172,9 @@ void MainWindow::setEditedList(DataList which)
 
 void MainWindow::showEditedList()
 {
-    // The birthday boxes stand a few pixels higher than the appointment list and its heading:
-    // only the birthday list covers them whole.
+    // Only the birthday list covers the birthday boxes whole.
     const bool appointments = m_session.edited() == DataList::Appointments;
-    for (QWidget *box : std::initializer_list<QWidget *>{monthBirthdayHeading, monthBirthdayList,
-                                                         weekBirthdayHeading, weekBirthdayList,
-                                                         jubileeHeading, jubileeList})
-        box->setVisible(!appointments);
+    showBirthdayBoxes(!appointments);
     if (appointments) {
         birthdayListHeading->hide();
         setGovernedTip(calendar, appointmentCalendarTip);

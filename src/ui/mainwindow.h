@@ -96,6 +96,7 @@ private:
     void connectViews();
     void showBirthdayView();
     void showAppointmentView();
+    void showBirthdayBoxes(bool shown);
     void showMonthView();
     void showMonth(int month);
     void showBirthdayMonth();

@@ -76,7 +76,8 @@ void MainWindow::finishLoading(Loading &loading)
                                            "Die Liste bleibt leer, und die Datei wird nicht "
                                            "überschrieben.")
                                 .arg(QString::fromUtf8(name), file.error));
-        m_session.load(list, std::move(file.lines), readable, file.stamp);
+        // Put in order on the loading thread already.
+        m_session.load(list, std::move(file.lines), readable, file.stamp, true);
     }
     showOverview(loading.overview);
 }

@@ -117,11 +117,17 @@ void MainWindow::showAppointmentView()
     birthdayCountColumns->hide();
     birthdayFileCount->hide();
     birthdayListCount->hide();
-    // The birthday boxes stand a few pixels higher than the appointment list and its heading.
+    showBirthdayBoxes(false);
+}
+
+// The birthday boxes stand a few pixels higher than the appointment list and its heading,
+// whose cut tops would show above it.
+void MainWindow::showBirthdayBoxes(bool shown)
+{
     for (QWidget *box : std::initializer_list<QWidget *>{monthBirthdayHeading, monthBirthdayList,
                                                          weekBirthdayHeading, weekBirthdayList,
                                                          jubileeHeading, jubileeList})
-        box->hide();
+        box->setVisible(shown);
 }
 
 // The result panel over the birthday boxes, with the calendar on today's month and day.
